@@ -1,28 +1,26 @@
 # Unit tests run natively; Windows tests run through wine64 in a private prefix.
 
-if(NOT BUILD_TESTING)
-    return()
-endif()
+if(BUILD_TESTING)
+    include(GoogleTest)
 
-include(GoogleTest)
-
-if(NOT WIN32)
-    find_package(GTest REQUIRED)
-elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-    set(LW_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tools/wine-run ${LW_WINEPREFIX})
-    # Boots (once) the prefix and starts its server before any Windows test runs.
-    add_test(NAME wine_prefix
-             COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-prefix ${LW_WINEPREFIX})
-    set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+    if(NOT WIN32)
+        find_package(GTest REQUIRED)
+    elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+        set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+        set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+        add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+        set(LW_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tools/wine-run ${LW_WINEPREFIX})
+        # Boots (once) the prefix and starts its server before any Windows test runs.
+        add_test(NAME wine_prefix
+                 COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-prefix ${LW_WINEPREFIX})
+        set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+    endif()
 endif()
 
 # lw_native_test(name SOURCES... LIBS...): a GoogleTest binary for the host.
 function(lw_native_test name)
-    if(WIN32)
+    if(NOT BUILD_TESTING OR WIN32)
         return()
     endif()
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -36,7 +34,7 @@ endfunction()
 # the Windows directory) that the tests change, so that ctest never runs two such
 # binaries at once. FILES are extra programs the tests start (built before the tests).
 function(lw_wine_test name)
-    if(NOT WIN32 OR NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    if(NOT BUILD_TESTING OR NOT WIN32 OR NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
         return()
     endif()
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LOCKS;FILES" ${ARGN})

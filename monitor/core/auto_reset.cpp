@@ -23,8 +23,7 @@ std::optional<DayCount> NextAutoResetTime(const MonitorSettings& settings) {
         case kResetQuarterly:
         case kResetMonthly: {
             const int months = settings.ConnectResetLoggerEvent == kResetQuarterly ? 3 : 1;
-            return EncodeDateTime(AddMonths(DecodeDate(reference), months),
-                                  DecodeTime(reference));
+            return EncodeDateTime(AddMonths(DecodeDate(reference), months), DecodeTime(reference));
         }
         case kResetWeekly:
             return reference + 7;

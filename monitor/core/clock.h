@@ -8,7 +8,7 @@ namespace lw {
 
 // The time as the monitor sees it, injected so that tests can run on a virtual clock.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // The local date and time.
     virtual DayCount Now() const = 0;

@@ -6,7 +6,7 @@ namespace lw {
 
 // The open settings file: sections of key=value text lines.
 class ProfileFile {
-public:
+  public:
     virtual ~ProfileFile() = default;
     // The file's name as the user knows it, for error messages.
     virtual std::string FileName() const = 0;

@@ -54,7 +54,8 @@ std::string_view TrimBlanks(std::string_view text) {
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
     if (IsHexSpelling(text)) {
         const auto value = ParseHex(text);
-        return value ? std::optional<std::int32_t>(static_cast<std::int32_t>(*value)) : std::nullopt;
+        return value ? std::optional<std::int32_t>(static_cast<std::int32_t>(*value))
+                     : std::nullopt;
     }
     return ParseWhole<std::int32_t>(text, 10);
 }
@@ -80,8 +81,8 @@ std::optional<double> ParseProfileReal(std::string_view text) {
         text.remove_prefix(1);
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                              std::chars_format::general);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
@@ -99,7 +100,8 @@ std::string FormatProfileReal(double value) {
     const std::size_t e = text.find('E');
     const int power = std::atoi(digits + e + 1);
     char exponent[8];
-    std::snprintf(exponent, sizeof exponent, "E%c%04d", power < 0 ? '-' : '+', std::abs(power) % 10000);
+    std::snprintf(exponent, sizeof exponent, "E%c%04d", power < 0 ? '-' : '+',
+                  std::abs(power) % 10000);
     const char sign = std::signbit(value) && value != 0 ? '-' : ' ';
     return sign + std::string(text.substr(0, e)) + exponent;
 }

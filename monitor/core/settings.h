@@ -112,6 +112,8 @@ struct MonitorSettings {
 };
 
 // Flags count as on only when they equal 1.
-inline bool IsOn(std::int32_t flag) { return flag == 1; }
+inline bool IsOn(std::int32_t flag) {
+    return flag == 1;
+}
 
 }  // namespace lw

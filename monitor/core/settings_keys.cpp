@@ -4,7 +4,10 @@ namespace lw {
 namespace {
 
 // Turns a member expression into an accessor of that member.
-#define LW_FIELD(member) [](MonitorSettings& s) -> auto& { return s.member; }
+#define LW_FIELD(member)               \
+    [](MonitorSettings & s) -> auto& { \
+        return s.member;               \
+    }
 
 const SettingKey kPortKeys[] = {
     {"Auto Run", LW_FIELD(AutoRun)},
@@ -103,6 +106,8 @@ std::string PortSectionName(std::int32_t port) {
     return "LineWinker on COM" + std::to_string(port);
 }
 
-std::span<const SettingKey> PortSettingKeys() { return kPortKeys; }
+std::span<const SettingKey> PortSettingKeys() {
+    return kPortKeys;
+}
 
 }  // namespace lw

@@ -43,29 +43,30 @@ MonitorSettings SystemDefaults(const SystemAppearance& system) {
 void ReadKey(ProfileFile& file, const std::string& section, const SettingKey& key,
              MonitorSettings& defaults, MonitorSettings& settings) {
     const std::string name(key.name);
-    std::visit(Overloaded{
-                   [&](IntegerField field) {
-                       field(settings) = ParseProfileInteger(ReadText(file, section, name, ""))
-                                             .value_or(field(defaults));
-                   },
-                   [&](ColourField field) {
-                       field(settings) = ParseProfileColour(ReadText(file, section, name, ""))
-                                             .value_or(field(defaults));
-                   },
-                   [&](RealField field) {
-                       field(settings) = ParseProfileReal(ReadText(file, section, name, "0"))
-                                             .value_or(field(defaults));
-                   },
-                   [&](TextField field) {
-                       field(settings) = ReadText(file, section, name, field(defaults));
-                   },
-                   // The style follows the flag, so that a port without it does not keep the
-                   // style of the port loaded before.
-                   [&](StyleField field) {
-                       field(settings) = ParseProfileInteger(ReadText(file, section, name, "")) == 1;
-                   },
-               },
-               key.field);
+    std::visit(
+        Overloaded{
+            [&](IntegerField field) {
+                field(settings) = ParseProfileInteger(ReadText(file, section, name, ""))
+                                      .value_or(field(defaults));
+            },
+            [&](ColourField field) {
+                field(settings) =
+                    ParseProfileColour(ReadText(file, section, name, "")).value_or(field(defaults));
+            },
+            [&](RealField field) {
+                field(settings) =
+                    ParseProfileReal(ReadText(file, section, name, "0")).value_or(field(defaults));
+            },
+            [&](TextField field) {
+                field(settings) = ReadText(file, section, name, field(defaults));
+            },
+            // The style follows the flag, so that a port without it does not keep the
+            // style of the port loaded before.
+            [&](StyleField field) {
+                field(settings) = ParseProfileInteger(ReadText(file, section, name, "")) == 1;
+            },
+        },
+        key.field);
 }
 
 std::string ValueText(const SettingKey& key, MonitorSettings& record) {
@@ -102,7 +103,9 @@ PanelSize NominalPanelSize(std::int32_t orientation) {
     }
 }
 
-std::int32_t HalfRounded(int extent) { return static_cast<std::int32_t>(std::nearbyint(extent * 0.5)); }
+std::int32_t HalfRounded(int extent) {
+    return static_cast<std::int32_t>(std::nearbyint(extent * 0.5));
+}
 
 void ApplyLoadFixUps(MonitorSettings& settings, const SystemAppearance& system,
                      const Clock& clock) {

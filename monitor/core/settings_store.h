@@ -14,7 +14,7 @@ namespace lw {
 
 // A value the settings file refused; the program's top level shows its text.
 class SettingsWriteError : public std::runtime_error {
-public:
+  public:
     explicit SettingsWriteError(const std::string& fileName)
         : std::runtime_error("Unable to write to " + fileName) {}
 };

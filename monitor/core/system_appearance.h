@@ -6,7 +6,7 @@ namespace lw {
 
 // What the settings take from the system: the screen size and the window caption's look.
 class SystemAppearance {
-public:
+  public:
     virtual ~SystemAppearance() = default;
     virtual int ScreenWidth() const = 0;
     virtual int ScreenHeight() const = 0;

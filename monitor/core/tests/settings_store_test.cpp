@@ -16,7 +16,7 @@ using testing::FakeProfile;
 const std::string kCom2 = "LineWinker on COM2";
 
 class SettingsStoreTest : public ::testing::Test {
-protected:
+  protected:
     MonitorSettings Load(std::int32_t port = 2) {
         MonitorSettings settings;
         settings.DefaultPort = port;
@@ -88,8 +88,8 @@ TEST_F(SettingsStoreTest, TextsAreCutTo1023Characters) {
 }
 
 TEST_F(SettingsStoreTest, OrientationKeepsItsMinimisedSignButNotZeroOrSix) {
-    for (auto [text, expected] : {std::pair{"-4", -4}, {"-6", 3}, {"6", 3}, {"0", 3}, {"5", 5},
-                                  {"-1", -1}, {"7", 7}}) {
+    for (auto [text, expected] :
+         {std::pair{"-4", -4}, {"-6", 3}, {"6", 3}, {"0", 3}, {"5", 5}, {"-1", -1}, {"7", 7}}) {
         file.Set(kCom2, "NewOrientation", text);
         EXPECT_EQ(Load().NewOrientation, expected) << text;
     }

@@ -11,7 +11,7 @@
 namespace lw::testing {
 
 class FakeProfile : public ProfileFile {
-public:
+  public:
     using Entry = std::pair<std::string, std::string>;  // section and key
 
     std::string FileName() const override { return "LINEWINK.INI"; }

@@ -7,7 +7,7 @@
 namespace lw::testing {
 
 class FakeClock : public Clock {
-public:
+  public:
     DayCount Now() const override { return now; }
     std::uint32_t TickCount() const override { return ticks; }
 
@@ -16,7 +16,7 @@ public:
 };
 
 class FakeAppearance : public SystemAppearance {
-public:
+  public:
     int ScreenWidth() const override { return screenWidth; }
     int ScreenHeight() const override { return screenHeight; }
     Colour CaptionTextColour() const override { return captionText; }
