@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "monitor/core/day_count.h"
 
@@ -36,8 +37,10 @@ struct ConnectionState {
     bool NeedRedraw = true;
     bool PanelDirty = true;
     bool TitleDirty = true;
+    bool FirstDrawPending = true;  // the panel has not been drawn since start-up
     DayCount LastShownSecond = 0;
     DayCount DialogShownSecond = 0;
+    std::string PortStatus;  // the port status text of the last tick, while it is displayed
 };
 
 }  // namespace lw
