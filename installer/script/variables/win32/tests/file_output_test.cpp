@@ -27,7 +27,9 @@ class ScriptStringListFileTest : public ::testing::Test {
     void SetUp() override {
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
-        directory = std::string(temp) + "aw_strs_test";
+        // One directory per test: ctest runs the tests of this file side by side.
+        directory = std::string(temp) + "aw_strs_" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
         CreateDirectoryA(directory.c_str(), nullptr);
         path = StringListPath(directory);
         DeleteFileA(path.c_str());
