@@ -2,6 +2,9 @@
 // "%s": the offending text, the variable's name or the file's path.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace aw {
 
 inline constexpr char kBadVariableNameMessage[] = "Bad variable name in expression %s";
@@ -11,5 +14,8 @@ inline constexpr char kTextTooLongMessage[] = "Text too long in expression %s";
 inline constexpr char kTextTooLongForVariableMessage[] = "Text too long for variable %s";
 inline constexpr char kUnableToOpenMessage[] = "Unable to open %s";
 inline constexpr char kUnableToWriteMessage[] = "Unable to write %s";
+
+// The message with the argument in place of its "%s".
+std::string WithArgument(const char* format, std::string_view argument);
 
 }  // namespace aw

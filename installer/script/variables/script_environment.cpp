@@ -71,14 +71,14 @@ ScriptEnvironment::ScriptEnvironment(ErrorReport& errors, ControllerDirectories&
 bool ScriptEnvironment::Evaluate(std::string_view expression, std::int32_t& value) {
     const std::optional<ExpressionProgram> program = ParseExpression(expression);
     if (!program) {
-        errors_.ReportError(kSyntaxErrorMessage, std::string(expression));
+        errors_.ReportError(WithArgument(kSyntaxErrorMessage, expression));
         return false;
     }
     ExpressionValues values(variables_);
     const Evaluation result = EvaluateExpression(*program, values);
     if (result.error != EvaluationError::kNone) {
         // Division by zero shares the message of an unknown variable.
-        errors_.ReportError(kUnknownVariableMessage, std::string(expression));
+        errors_.ReportError(WithArgument(kUnknownVariableMessage, expression));
         return false;
     }
     value = result.value;
@@ -87,7 +87,7 @@ bool ScriptEnvironment::Evaluate(std::string_view expression, std::int32_t& valu
 
 bool ScriptEnvironment::Expand(std::string_view text, std::span<char> destination) {
     if (destination.empty()) {
-        errors_.ReportError(kTextTooLongMessage, std::string(text));
+        errors_.ReportError(WithArgument(kTextTooLongMessage, text));
         return false;
     }
     destination[0] = '\0';
@@ -109,7 +109,7 @@ bool ScriptEnvironment::Substitute(std::string_view text, std::size_t maxLength,
     Substitution substitution = aw::Substitute(text, values, maxLength);
     result = std::move(substitution.text);
     if (substitution.error != SubstitutionError::kNone) {
-        errors_.ReportError(SubstitutionMessage(substitution.error), std::string(text));
+        errors_.ReportError(WithArgument(SubstitutionMessage(substitution.error), text));
         return false;
     }
     return true;
@@ -117,7 +117,7 @@ bool ScriptEnvironment::Substitute(std::string_view text, std::size_t maxLength,
 
 bool ScriptEnvironment::StoreText(TextVariable& variable, std::string_view text) {
     if (!variable.Assign(text)) {
-        errors_.ReportError(kTextTooLongForVariableMessage, variable.Name());
+        errors_.ReportError(WithArgument(kTextTooLongForVariableMessage, variable.Name()));
         return false;
     }
     return true;

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "installer/script/variables/error_report.h"
+#include "installer/script/model/error_report.h"
+#include "installer/script/variables/messages.h"
 #include "installer/script/variables/output_file.h"
 #include "installer/script/variables/text_variable.h"
 #include "installer/script/variables/variable_table.h"
@@ -51,8 +52,8 @@ class ScriptEnvironment {
     // Nothing is written when one of them fails to expand.
     bool WriteStringList(std::span<const std::string> texts);
 
-    void ReportError(const char* format, const std::string& argument) {
-        errors_.ReportError(format, argument);
+    void ReportError(const char* format, std::string_view argument) {
+        errors_.ReportError(WithArgument(format, argument));
     }
 
   private:

@@ -15,7 +15,7 @@ bool WriteStringListFile(std::span<const std::string> lines, const std::string& 
                          OutputFiles& files, ErrorReport& errors) {
     const std::unique_ptr<OutputFile> file = files.Create(path);
     if (!file) {
-        errors.ReportError(kUnableToOpenMessage, path);
+        errors.ReportError(WithArgument(kUnableToOpenMessage, path));
         return false;
     }
     bool written = true;
@@ -25,7 +25,7 @@ bool WriteStringListFile(std::span<const std::string> lines, const std::string& 
     // Closed even after a failed write, so that the handle is never left open.
     const bool closed = file->Close();
     if (!written || !closed) {
-        errors.ReportError(kUnableToWriteMessage, path);
+        errors.ReportError(WithArgument(kUnableToWriteMessage, path));
         return false;
     }
     return true;

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "installer/script/variables/error_report.h"
+#include "installer/script/model/error_report.h"
 #include "installer/script/variables/output_file.h"
 
 namespace aw {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/script/variables/error_report.h"
+#include "installer/script/model/error_report.h"
 #include "installer/script/variables/output_file.h"
 #include "installer/script/variables/script_environment.h"
 
@@ -15,16 +15,13 @@ namespace aw::testing {
 
 class FakeErrorReport : public ErrorReport {
   public:
-    void ReportError(const char* format, const std::string& argument) override {
-        std::string text = format;
-        const std::size_t at = text.find("%s");
-        if (at != std::string::npos) {
-            text.replace(at, 2, argument);
-        }
-        messages.push_back(text);
+    void ReportError(const std::string& message) override { messages.push_back(message); }
+    void CheckFailed(const char* unit, int line) override {
+        checks.push_back(std::string(unit) + ":" + std::to_string(line));
     }
 
     std::vector<std::string> messages;
+    std::vector<std::string> checks;
 };
 
 class FakeDirectories : public ControllerDirectories {
