@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 #include "monitor/core/window_actions.h"
 
