@@ -40,11 +40,14 @@ void LanguageSet::Fields(FieldVisitor& v) {
     const std::size_t count = v.Version() >= 302 ? 20 : 11;
     if (v.Pass() == FieldPass::Read) {
         Flags.assign(count, 0);
-    } else {
-        Flags.resize(count, 0);
     }
-    for (auto& flag : Flags) {
+    // A model with fewer flags than the version has is written with the rest 0.
+    for (std::size_t i = 0; i < count; ++i) {
+        std::int32_t flag = i < Flags.size() ? Flags[i] : 0;
         v.Int("flag", flag);
+        if (i < Flags.size()) {
+            Flags[i] = flag;
+        }
     }
 }
 
