@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "installer/script/model/event.h"
 
@@ -20,16 +21,21 @@ class EventRegistry : public EventFactory {
 
     explicit EventRegistry(ErrorReport& report) : report_(report) {}
 
-    // Enters one class. A type code entered twice, or a full registry, is an internal check
-    // failure: the first entry stays and false is returned.
-    bool Register(std::int32_t typeCode, Maker maker);
+    // Enters one class under its name. A type code or a name entered twice, or a full registry,
+    // is an internal check failure: the first entry stays and false is returned.
+    bool Register(std::int32_t typeCode, const std::string& name, Maker maker);
     std::size_t Count() const { return count_; }
 
     std::unique_ptr<Event> Create(std::int32_t typeCode) const override;
+    // The class name for dumps; none for an unknown code.
+    const char* NameOf(std::int32_t typeCode) const;
+    // The type code of a class name, or -1.
+    std::int32_t CodeOf(const std::string& name) const;
 
   private:
     struct Entry {
         std::int32_t TypeCode = 0;
+        std::string Name;
         Maker Make;
     };
     const Entry* Find(std::int32_t typeCode) const;
