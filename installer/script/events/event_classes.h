@@ -5,7 +5,7 @@ namespace aw {
 
 class EventRegistry;
 
-// Enters every class built so far; false when the registry refused one.
+// Enters every event class; false when the registry refused one.
 bool RegisterEventClasses(EventRegistry& registry);
 
 }  // namespace aw
