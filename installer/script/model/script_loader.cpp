@@ -67,6 +67,10 @@ ScriptReadResult ReadScript(std::span<const std::uint8_t> bytes, InstallScript& 
 
 std::optional<std::string> FindScript(ScriptFiles& files) {
     const std::string directory = files.OwnDirectory();
+    // Without the program's directory the names would point at the current drive's root.
+    if (directory.empty()) {
+        return std::nullopt;
+    }
     for (const char* name : {"install.inf", "setup.inf"}) {
         std::string path = JoinPath(directory, name);
         if (files.FileExists(path)) {

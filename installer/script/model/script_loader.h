@@ -21,7 +21,8 @@ enum class ScriptReadResult { Loaded, Malformed, UnknownEvent };
 ScriptReadResult ReadScript(std::span<const std::uint8_t> bytes, InstallScript& script,
                             const EventFactory& events);
 
-// "install.inf", else "setup.inf", in the program's own directory; none when neither exists.
+// "install.inf", else "setup.inf", in the program's own directory; none when neither exists
+// or the directory is unknown.
 std::optional<std::string> FindScript(ScriptFiles& files);
 
 // Finds and reads the script, reporting why it could not. On failure the model is left empty.

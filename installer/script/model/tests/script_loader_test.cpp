@@ -51,6 +51,11 @@ TEST_F(ScriptLoader, MissingScriptIsNamed) {
     files.Files["C:\\SETUP\\other.inf"] = Write(testing::SampleScript());
     EXPECT_FALSE(Load());
     EXPECT_EQ(report.Errors, std::vector<std::string>{"install.inf or setup.inf not found"});
+
+    // An unknown program directory is not taken for the root of the drive.
+    files.Directory.clear();
+    files.Files["\\install.inf"] = Write(testing::SampleScript());
+    EXPECT_FALSE(FindScript(files).has_value());
 }
 
 TEST_F(ScriptLoader, UnreadableScriptGivesItsPath) {
