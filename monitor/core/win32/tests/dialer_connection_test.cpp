@@ -83,17 +83,13 @@ class RunningDialer {
         }
     }
     ~RunningDialer() {
-        if (process_ == nullptr) {
-            return;
-        }
-        if (window_ != nullptr) {
-            PostMessageA(window_, WM_CLOSE, 0, 0);
-        }
-        if (WaitForSingleObject(process_, 5000) != WAIT_OBJECT_0) {
+        if (!Close()) {
             TerminateProcess(process_, 1);
             WaitForSingleObject(process_, 5000);
         }
-        CloseHandle(process_);
+        if (process_ != nullptr) {
+            CloseHandle(process_);
+        }
     }
     RunningDialer(const RunningDialer&) = delete;
     RunningDialer& operator=(const RunningDialer&) = delete;
@@ -120,6 +116,17 @@ class RunningDialer {
         DWORD_PTR result = 0;
         return SendMessageTimeoutA(window_, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000,
                                    &result) != 0;
+    }
+
+    // Closes the dialog as the user does; true once the program has ended (within 5 s).
+    bool Close() {
+        if (process_ == nullptr) {
+            return true;
+        }
+        if (window_ != nullptr) {
+            PostMessageA(window_, WM_CLOSE, 0, 0);
+        }
+        return WaitForSingleObject(process_, 5000) == WAIT_OBJECT_0;
     }
 
   private:
@@ -264,6 +271,43 @@ TEST_F(DialerConnectionTest, RingsThenADialUpConnectionAreLogged) {
               "Connected: 01.01.2024 12:00:21  Disconnected: 01.01.2024 12:01:21  "
               "Session Time = 0:01:05  Total Time = 0:01:05  Sent: 1000  Received: 4000 bytes\r\n");
     EXPECT_EQ(ReadFileText(logs.rings), "Call: 01.01.2024 12:00:07   Signals= 3\r\n");
+}
+
+// Closing the dial-up dialog ends the connection; the next dial-up program is found anew.
+TEST_F(DialerConnectionTest, EachRunOfTheDialUpProgramIsAConnectionOfItsOwn) {
+    ASSERT_TRUE(installed.Installed());
+    {
+        RunningDialer dialUp(installed.Path(), 28800);
+        ASSERT_TRUE(dialUp.WaitForWindow());
+        TickUntil(1);
+        EXPECT_EQ(Lamps().CD, 1);
+        ASSERT_TRUE(dialUp.Send(testing::kAddTraffic, 100, 50));
+        TickUntil(40);
+        ASSERT_TRUE(dialUp.Close());
+        TickUntil(41);
+        EXPECT_EQ(Lamps().CD, 0);
+    }
+    TickUntil(49);
+    EXPECT_EQ(Lamps().CD, 0);
+
+    RunningDialer again(installed.Path(), 33600);
+    ASSERT_TRUE(again.WaitForWindow());
+    TickUntil(50);
+    EXPECT_EQ(Lamps().CD, 1);
+    EXPECT_EQ(sampling.SpeedText, "@ 33600 bps");
+    ASSERT_TRUE(again.Send(testing::kAddTraffic, 10, 5));
+    TickUntil(51);
+    EXPECT_EQ(Lamps().RD, 1);
+    TickUntil(90);
+    ASSERT_TRUE(again.Close());
+    TickUntil(91);
+    EXPECT_EQ(Lamps().CD, 0);
+
+    EXPECT_EQ(ReadFileText(logDirectory.Names().connections),
+              "Connected: 01.01.2024 12:00:01  Disconnected: 01.01.2024 12:00:41  "
+              "Session Time = 0:00:45  Total Time = 0:00:45  Sent: 50  Received: 100 bytes\r\n"
+              "Connected: 01.01.2024 12:00:50  Disconnected: 01.01.2024 12:01:31  "
+              "Session Time = 0:00:46  Total Time = 0:01:31  Sent: 5  Received: 10 bytes\r\n");
 }
 
 }  // namespace
