@@ -14,10 +14,7 @@ namespace {
 
 using nlohmann::ordered_json;
 
-struct Format {
-    bool shortInts;
-    std::int32_t version;
-};
+using testing::Format;
 
 // Every text gets its own value, full of what JSON must escape and of bytes above 0x7F.
 void ReplaceTexts(ordered_json& json, int& counter) {
@@ -100,14 +97,7 @@ TEST_P(JsonRoundTrip, EveryTextIsBuiltFromTheJson) {
     EXPECT_EQ(loaded.Info.ProductName.substr(loaded.Info.ProductName.size() - 3), "\xe9\xff\x80");
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, JsonRoundTrip,
-                         ::testing::Values(Format{true, 300}, Format{true, 301}, Format{true, 302},
-                                           Format{false, 300}, Format{false, 301},
-                                           Format{false, 302}),
-                         [](const auto& info) {
-                             return std::string(info.param.shortInts ? "Short" : "Wide") +
-                                    std::to_string(info.param.version);
-                         });
+INSTANTIATE_TEST_SUITE_P(Formats, JsonRoundTrip, testing::EveryFormat(), testing::FormatName);
 
 }  // namespace
 }  // namespace aw

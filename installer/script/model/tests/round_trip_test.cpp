@@ -13,10 +13,7 @@ using testing::FakeEventFactory;
 using testing::FakeFilesEvent;
 using testing::FakeMessageEvent;
 
-struct Format {
-    bool shortInts;
-    std::int32_t version;
-};
+using testing::Format;
 
 class ScriptRoundTrip : public ::testing::TestWithParam<Format> {
   protected:
@@ -102,14 +99,7 @@ TEST_P(ScriptRoundTrip, OlderVersionsAreMarkedUpgraded) {
     EXPECT_EQ(loaded.Revision.Values[4], -5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, ScriptRoundTrip,
-                         ::testing::Values(Format{true, 300}, Format{true, 301}, Format{true, 302},
-                                           Format{false, 300}, Format{false, 301},
-                                           Format{false, 302}),
-                         [](const auto& info) {
-                             return std::string(info.param.shortInts ? "Short" : "Wide") +
-                                    std::to_string(info.param.version);
-                         });
+INSTANTIATE_TEST_SUITE_P(Formats, ScriptRoundTrip, testing::EveryFormat(), testing::FormatName);
 
 }  // namespace
 }  // namespace aw
