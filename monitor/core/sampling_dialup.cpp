@@ -25,6 +25,22 @@ std::int32_t AddCount(std::int32_t last, std::uint32_t count) {
         std::clamp<std::int64_t>(total, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
+// The dial-up program's counters have 24 bits and wrap after 16 MiB. Read on their own, a
+// wrapped counter would look like no traffic until it passed the old total again, so a busy line
+// would show dark lamps and could be hung up as idle. A counter that falls by more than half its
+// range since the previous total has wrapped: it carries on above that total. A smaller fall is
+// taken as it stands.
+std::int32_t CarryOn24(std::int32_t last, std::uint32_t counter) {
+    constexpr std::int64_t kRange = std::int64_t{1} << 24;
+    const std::int64_t previous = std::max<std::int32_t>(last, 0);
+    std::int64_t total = previous - previous % kRange + counter;
+    if (total + kRange / 2 < previous) {
+        total += kRange;
+    }
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(total, std::numeric_limits<std::int32_t>::max()));
+}
+
 }  // namespace
 
 void SignalSampler::ReadLights(SamplingState& sampling) {
@@ -66,8 +82,8 @@ void SignalSampler::ReadDialer(SamplingState& sampling, ConnectionState& connect
     }
     std::array<std::uint8_t, 36> data{};
     sources_.dialer.ReadPrivateData(address, data);
-    line.Received = static_cast<std::int32_t>(Word24(&data[28]));
-    line.Transmitted = static_cast<std::int32_t>(Word24(&data[32]));
+    line.Received = CarryOn24(sampling.LastReceived, Word24(&data[28]));
+    line.Transmitted = CarryOn24(sampling.LastTransmitted, Word24(&data[32]));
     line.ConnectSpeed = data[4] | (data[5] << 8);
     line.CD = 1;
 }

@@ -133,6 +133,23 @@ TEST_F(SamplingTest, DialerFoundLosesItsWindowAndIsSearchedAgain) {
     EXPECT_EQ(fakes.dialer.searches, 2);
 }
 
+TEST_F(SamplingTest, DialerCountersCarryOnAcrossTheir24BitWrap) {
+    settings.RNAAPP = 1;
+    fakes.driver.open = false;
+    fakes.dialer.SetCounters(0xFFFF00, 0x10, 0);
+    Sample();
+    fakes.dialer.SetCounters(0x000100, 0x10, 0);
+    Sample();
+    EXPECT_EQ(sampling.Current.Received, 0x1000100);
+    EXPECT_EQ(sampling.Current.RD, 1);
+    EXPECT_EQ(connection.SessionReceived, 0x1000100);
+    fakes.dialer.SetCounters(0x000200, 0x08, 0);
+    Sample();
+    EXPECT_EQ(sampling.Current.Received, 0x1000200);
+    EXPECT_EQ(sampling.Current.Transmitted, 0x08);
+    EXPECT_EQ(sampling.Current.TD, 0);
+}
+
 TEST_F(SamplingTest, RegistryBaseWhileCarrierDownAndRestartBelowIt) {
     settings.DUNRegistry = 1;
     settings.DUNRegistryName = "Net";
