@@ -20,7 +20,7 @@ endif()
 
 # lw_native_test(name SOURCES... LIBS...): a GoogleTest binary for the host.
 function(lw_native_test name)
-    if(NOT BUILD_TESTING OR WIN32)
+    if(NOT BUILD_TESTING OR WIN32 OR LW_FUZZ)
         return()
     endif()
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

@@ -13,6 +13,9 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Spelled out for clang 14, which does not yet deduce it for aggregates.
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::string ReadText(ProfileFile& file, const std::string& section, const std::string& key,
                      const std::string& fallback) {
