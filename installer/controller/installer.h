@@ -1,0 +1,101 @@
+// The Installer: the one object that changes the machine (files, registry, INI files, Program
+// Manager, fonts) for the install controller and, with a discarding log, for the uninstaller.
+//
+// This file holds what all its operations share: the log sink they report to, the undo class
+// of the running script event, the silent flag, the last error and the report-error path. The
+// operations themselves are members of this class too, one concern per source file beside this
+// one (installer_files.cpp, installer_copy.cpp, installer_registry.cpp, installer_ini.cpp,
+// installer_shell.cpp, ...). Whatever they need from the system comes in through an interface
+// added to InstallerServices, with its Win32 implementation in win32/.
+//
+// Every operation has the same shape: make the change; when it fails, report it and return
+// failure without logging anything; only once it succeeded, report it to Log():
+//
+//     bool Installer::SetAttributes(const std::string& path, std::int32_t attributes) {
+//         ...
+//         if (!services_.files.SetAttributes(path, attributes)) {
+//             ReportError("Unable to set the file attributes of %s", path.c_str());
+//             return false;
+//         }
+//         Log().AttributesChanged(path, old, attributes);
+//         return true;
+//     }
+//
+// Changes that must leave no record (internal copies, shared-count increments) are made while
+// an UnloggedScope lives. Tests attach a MemoryLog (installer/oplog/record_sink.h) and compare
+// its records.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "installer/oplog/log_sink.h"
+
+namespace aw {
+
+class ErrorReport;
+
+// What the Installer needs from the world.
+struct InstallerServices {
+    // Shows the messages of failures and of internal checks.
+    ErrorReport& report;
+};
+
+class Installer : public LogHolder {
+  public:
+    // The longest message the report-error path shows.
+    static constexpr std::size_t kLongestMessage = 512;
+
+    explicit Installer(const InstallerServices& services) : services_(services) {}
+    Installer(const Installer&) = delete;
+    Installer& operator=(const Installer&) = delete;
+
+    // The sink every change is reported to; the discarding sink until a log is attached.
+    LogSink& Log() { return *log_; }
+    // The attached sink takes the running undo class at once.
+    LogSink& AttachLog(LogSink& sink) override;
+    void DetachLog() override;
+
+    // Handed over by the script interpreter before each event runs; passed on to the attached
+    // sink (and to any sink attached later).
+    void SetUndoClass(std::int32_t undoClass);
+    std::int32_t UndoClass() const { return undoClass_; }
+
+    // While silent, failures are recorded as the last error but not shown.
+    void SetSilent(bool silent) { silent_ = silent; }
+    bool Silent() const { return silent_; }
+    // The message of the latest failure, shown or not; empty before the first.
+    const std::string& LastError() const { return lastError_; }
+
+    // Formats like printf into at most kLongestMessage characters, records the text as the last
+    // error and shows it unless silent.
+    void ReportError(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // An internal consistency check failed at `line` of this unit; the caller carries on.
+    void CheckFailed(int line);
+
+  private:
+    InstallerServices services_;
+    DiscardingSink discarding_;
+    LogSink* log_ = &discarding_;
+    std::int32_t undoClass_ = 0;
+    bool silent_ = false;
+    std::string lastError_;
+};
+
+// Changes made while one of these lives leave no record: the discarding sink is attached, and
+// the sink attached before comes back when it ends.
+class UnloggedScope {
+  public:
+    explicit UnloggedScope(Installer& installer) : installer_(installer), saved_(installer.Log()) {
+        installer_.DetachLog();
+    }
+    ~UnloggedScope() { installer_.AttachLog(saved_); }
+    UnloggedScope(const UnloggedScope&) = delete;
+    UnloggedScope& operator=(const UnloggedScope&) = delete;
+
+  private:
+    Installer& installer_;
+    LogSink& saved_;
+};
+
+}  // namespace aw
