@@ -46,6 +46,10 @@ std::unique_ptr<OutputFile> Win32OutputFiles::Create(const std::string& path) {
     if (handle == INVALID_HANDLE_VALUE) {
         return nullptr;
     }
+    return OutputFileOnHandle(handle);
+}
+
+std::unique_ptr<OutputFile> OutputFileOnHandle(HANDLE handle) {
     return std::make_unique<Win32OutputFile>(handle);
 }
 
