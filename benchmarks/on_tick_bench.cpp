@@ -64,7 +64,7 @@ class Silent : public SoundPlayer {
 
 class NoBoxes : public MessageBoxes {
   public:
-    MessageAnswer ShowWarning(const std::string&, MessageButtons) override {
+    MessageAnswer Show(const std::string&, MessageIcon, MessageButtons) override {
         return MessageAnswer::Ok;
     }
 };

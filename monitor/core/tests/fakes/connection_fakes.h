@@ -52,7 +52,7 @@ class RecordingSounds : public SoundPlayer {
 
 class ScriptedBoxes : public MessageBoxes {
   public:
-    MessageAnswer ShowWarning(const std::string& text, MessageButtons buttons) override {
+    MessageAnswer Show(const std::string& text, MessageIcon, MessageButtons buttons) override {
         shown.push_back(text);
         if (whileOpen) {
             whileOpen();
