@@ -1,8 +1,6 @@
 #include "tools/distpack/distpack_command.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <ostream>
 
@@ -11,6 +9,7 @@
 #include "installer/script/model/error_report.h"
 #include "installer/script/model/script_loader.h"
 #include "tools/distpack/build_style.h"
+#include "tools/distpack/file_bytes.h"
 #include "tools/distpack/packer.h"
 #include "tools/scriptbuild/script_writer.h"
 
@@ -187,27 +186,6 @@ std::optional<Command> Parser::Run() {
     return command_;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                    std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return !file.fail();
-}
-
 class StreamReport : public ErrorReport {
   public:
     explicit StreamReport(std::ostream& err) : err_(err) {}
@@ -224,7 +202,7 @@ class StreamReport : public ErrorReport {
 bool AddToScript(const Command& command, const PackResult& packed, std::ostream& err) {
     StreamReport report(err);
     EventRegistry registry(report);
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadFile(command.ScriptIn);
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadFileBytes(command.ScriptIn);
     InstallScript script;
     if (!RegisterEventClasses(registry) || !bytes ||
         ReadScript(*bytes, script, registry) != ScriptReadResult::Loaded) {
@@ -240,7 +218,7 @@ bool AddToScript(const Command& command, const PackResult& packed, std::ostream&
     script.Revision = script.LoadedRevision;
     AddBuildStyle(script, packed, !command.Media.StartFile.empty(), "distpack");
     const auto written = WriteScript(script, shortInts, version);
-    if (!written || !WriteFile(command.ScriptOut, *written)) {
+    if (!written || !WriteFileBytes(command.ScriptOut, *written)) {
         err << "Unable to write " << command.ScriptOut << '\n';
         return false;
     }

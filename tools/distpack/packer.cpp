@@ -8,6 +8,7 @@
 
 #include "installer/lzpunz2/compressed_format.h"
 #include "installer/lzpunz2/compressor.h"
+#include "tools/distpack/file_bytes.h"
 #include "tools/distpack/media_names.h"
 
 namespace aw {
@@ -123,15 +124,6 @@ bool Pack(PackedFile& file, MediaWriter& writer, std::string& error) {
     return true;
 }
 
-std::string ReadLauncher(const std::filesystem::path& launcher, std::vector<std::uint8_t>& bytes) {
-    std::ifstream in(launcher, std::ios::binary);
-    if (!in) {
-        return launcher.string() + ": no such file";
-    }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return in.bad() ? launcher.string() + ": cannot be read" : "";
-}
-
 }  // namespace
 
 PackResult PackMedia(const std::vector<PackInput>& inputs, const MediaOptions& options,
@@ -152,10 +144,14 @@ PackResult PackMedia(const std::vector<PackInput>& inputs, const MediaOptions& o
     }
     std::vector<std::uint8_t> launcherBytes;
     if (!launcher.empty()) {
-        result.Error = ReadLauncher(launcher, launcherBytes);
-        if (!result.Error.empty()) {
+        std::optional<std::vector<std::uint8_t>> bytes = ReadFileBytes(launcher);
+        if (!bytes) {
+            result.Error =
+                launcher.string() +
+                (std::filesystem::exists(launcher) ? ": cannot be read" : ": no such file");
             return result;
         }
+        launcherBytes = std::move(*bytes);
     }
 
     MediaWriter writer(root, options);
