@@ -56,6 +56,11 @@ enum class RecordState : std::int32_t {
     UndoFailed = 4,
 };
 
+// The language library's text that describes a state.
+constexpr std::int32_t StateTextNumber(RecordState state) {
+    return 0x9C + static_cast<std::int32_t>(state);
+}
+
 namespace logrec {
 
 // Kinds that share a layout are one template, told apart by their kind.

@@ -130,6 +130,8 @@ TEST_F(LoadTest, StatesComeFromTheUndoClassAndClassTwoIsNeverLoaded) {
     }
     EXPECT_TRUE(report.Errors.empty());
     EXPECT_TRUE(report.CheckUnits.empty());
+    EXPECT_EQ(StateTextNumber(RecordState::WillUndo), 0x9C);
+    EXPECT_EQ(StateTextNumber(RecordState::UndoFailed), 0xA0);
 }
 
 TEST_F(LoadTest, AnyOtherUndoClassIsACheckFailureAndTheRecordIsOnlyOffered) {
