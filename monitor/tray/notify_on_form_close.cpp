@@ -25,7 +25,8 @@ void TPGNotifyOnFormClose::Hook(Form& form, NotifyEvent notification, Component&
 
 void TPGNotifyOnFormClose::Notification(Component& component, Operation operation) {
     Component::Notification(component, operation);
-    if (operation == Operation::Remove && notification_.Object() == dynamic_cast<void*>(&component)) {
+    if (operation == Operation::Remove &&
+        notification_.Object() == dynamic_cast<void*>(&component)) {
         notification_ = {};
     }
 }

@@ -202,7 +202,8 @@ void TPGTrayIcon95::SetPopupMenu(lw::PopupMenu* menu) {
 void TPGTrayIcon95::SetState(TPGTrayIconState state) {
     if (stateChanging_) {
         stateChanging_ = false;
-        throw InvalidOperation("You cannot modify the state property in the OnStateChanging event !!!");
+        throw InvalidOperation(
+            "You cannot modify the state property in the OnStateChanging event !!!");
     }
     if (!active_ || Loading() || ownerForm_.Loading()) {
         state_ = state;
@@ -440,7 +441,8 @@ ModalResult TPGTrayIcon95::OpenForm(Form* form, bool modal) {
         return ModalResult::None;
     }
     if (inShow_) {
-        throw InvalidOperation("You cant call ShowForm or ShowModalForm in the OnShow event of a form !");
+        throw InvalidOperation(
+            "You cant call ShowForm or ShowModalForm in the OnShow event of a form !");
     }
     inShow_ = true;
     showingForm_ = form;

@@ -17,8 +17,8 @@ TPGTrayIconMsgWindow::TPGTrayIconMsgWindow(Component* owner, TPGTrayIcon95& icon
     : Component(owner),
       icon_(icon),
       window_(icon.Services().windows.CreateMessageWindow(*this)),
-      clickItem_(icon.Timers().AddItem(
-          false, kClickInterval, NotifyEvent::Of<&TPGTrayIconMsgWindow::ClickTimer>(*this))),
+      clickItem_(icon.Timers().AddItem(false, kClickInterval,
+                                       NotifyEvent::Of<&TPGTrayIconMsgWindow::ClickTimer>(*this))),
       exitCheckItem_(icon.Timers().AddItem(
           false, kExitCheckInterval, NotifyEvent::Of<&TPGTrayIconMsgWindow::ExitCheck>(*this))) {}
 
@@ -92,8 +92,8 @@ void TPGTrayIconMsgWindow::ButtonPressed(bool right) {
     if (icon_.OnDblClick) {
         clickItem_.SetEnabled(true);
     } else {
-        icon_.PostDeferredCall(
-            DeferredProcedure::Of<&TPGTrayIconMsgWindow::DeferredClick>(*this), 0);
+        icon_.PostDeferredCall(DeferredProcedure::Of<&TPGTrayIconMsgWindow::DeferredClick>(*this),
+                               0);
     }
 }
 

@@ -28,8 +28,7 @@ class TPGTrayIconMsgWindow : public Component, public MessageTarget {
     WindowHandle Handle() const { return window_->Handle(); }
     void Post(unsigned message) { window_->Post(message, 0, 0); }
 
-    std::intptr_t OnMessage(unsigned message, std::uintptr_t wParam,
-                            std::intptr_t lParam) override;
+    std::intptr_t OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
 
     // Raises OnDblClick when a double click was seen since the last press, else OnClick.
     void DeliverClick();

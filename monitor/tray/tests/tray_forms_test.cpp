@@ -88,12 +88,11 @@ TEST_F(TrayFormsTest, ShowAppBringsTheProgramBack) {
 }
 
 TEST_F(TrayFormsTest, ClosingFormsOnHideAppHidesThemLastFirstAndShowAppReopensTheMain) {
-    tray.SetOptions({TPGTrayIconOption::toCloseFormsOnHideApp,
-                     TPGTrayIconOption::toHideTaskBarIconOnShowApp});
+    tray.SetOptions(
+        {TPGTrayIconOption::toCloseFormsOnHideApp, TPGTrayIconOption::toHideTaskBarIconOnShowApp});
     dialog.Show();
-    dialog.OnClose = Keep<CloseEvent>([this](Component&, CloseAction&) {
-        log.push_back("dialog closes");
-    });
+    dialog.OnClose =
+        Keep<CloseEvent>([this](Component&, CloseAction&) { log.push_back("dialog closes"); });
     log.clear();
     tray.HideApp();  // at once
     EXPECT_FALSE(dialog.Visible());
@@ -152,9 +151,8 @@ TEST_F(TrayFormsTest, AModalFormOfAHiddenProgramReturnsItsResult) {
 
 TEST_F(TrayFormsTest, ClosingAFormOfAHiddenProgramKeepsItHidden) {
     HideIntoTheTray();
-    dialog.OnClose = Keep<CloseEvent>([this](Component&, CloseAction&) {
-        log.push_back("dialog's own OnClose");
-    });
+    dialog.OnClose = Keep<CloseEvent>(
+        [this](Component&, CloseAction&) { log.push_back("dialog's own OnClose"); });
     tray.ShowForm(&dialog);
     tray.ShowForm(&rig.main);  // shown already: only raised
     Pump();
@@ -198,9 +196,8 @@ TEST_F(TrayFormsTest, ShowingAndHidingNoFormAndShowingFromAShowHandlerFail) {
 }
 
 TEST_F(TrayFormsTest, AFailingShowHandlerStillGivesBackTheLockAndTheHandler) {
-    dialog.OnShow = Keep<NotifyEvent>([](Component&) -> void {
-        throw std::runtime_error("Cannot open file");
-    });
+    dialog.OnShow =
+        Keep<NotifyEvent>([](Component&) -> void { throw std::runtime_error("Cannot open file"); });
     const NotifyEvent own = dialog.OnShow;
     EXPECT_THROW(tray.ShowModalForm(&dialog), std::runtime_error);
     EXPECT_EQ(TPGTrayIcon95::DesktopLockCount(), 0);

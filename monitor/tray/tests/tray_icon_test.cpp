@@ -288,7 +288,7 @@ TEST_F(TrayIconTest, ARightPressShowsThePopupMenuWithAutoPopupAndIsAPressWithout
     tray.SetAutoPopup(true);
     rig.desktop.exists = true;
     rig.forms.appWindow.visible = false;  // hidden in the tray
-    Mouse(msg::kMouseMove);  // the menu opens where the cursor was last seen
+    Mouse(msg::kMouseMove);               // the menu opens where the cursor was last seen
     rig.forms.log.clear();
     Mouse(msg::kRightButtonDown);
     EXPECT_EQ(rig.forms.log, (testing::CallLog{"app: foreground", "menu at 500,700",
