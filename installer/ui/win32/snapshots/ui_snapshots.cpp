@@ -1,0 +1,192 @@
+// Takes pictures of the installer's face for the documentation: the install screen with the
+// script builder's default layout, and a script's dialog over it. Each picture is the whole
+// display, written as a 24-bit bitmap file.
+//
+//   ui_snapshots <language library> <screen picture.bmp> <dialog picture.bmp>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "installer/languages/win32/language_library.h"
+#include "installer/ui/win32/install_screen.h"
+#include "installer/ui/win32/user_dialog_window.h"
+
+namespace aw {
+namespace {
+
+bool SaveDisplay(const std::string& path) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    const HDC display = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(display);
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(display, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, display, 0, 0, SRCCOPY);
+    GdiFlush();
+    const DWORD size = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + size;
+    FILE* out = std::fopen(path.c_str(), "wb");
+    const bool written = out != nullptr && std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                         std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+                         std::fwrite(bits, size, 1, out) == 1;
+    if (out != nullptr) {
+        std::fclose(out);
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, display);
+    return written;
+}
+
+void Settle() {
+    for (int i = 0; i < 20; ++i) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        Sleep(10);
+    }
+}
+
+class Controller : public ScreenInterface {
+  public:
+    explicit Controller(HINSTANCE resources) : resources_(resources) {}
+    std::string MetafilePictureFile() override { return {}; }
+    std::string BackgroundPictureFile() override { return {}; }
+    std::string BitmapPictureFile() override { return {}; }
+    void ExitCommand(HWND) override {}
+    void HelpCommand(HWND) override {}
+    void MinimiseCommand() override {}
+    HINSTANCE ResourceInstance() override { return resources_; }
+
+  private:
+    HINSTANCE resources_;
+};
+
+class Host : public UserDialogHost {
+  public:
+    explicit Host(HINSTANCE resources) : resources_(resources) {}
+    HINSTANCE ResourceInstance() override { return resources_; }
+    void RunEngineDialog(HWND) override {}
+
+  private:
+    HINSTANCE resources_;
+};
+
+DialogControlDescription Control(DialogControlKind kind, std::array<std::int32_t, 6> values,
+                                 std::string text = {}) {
+    DialogControlDescription control;
+    control.Kind = static_cast<std::int32_t>(kind);
+    control.Values = values;
+    control.MainText = std::move(text);
+    return control;
+}
+
+// The dialog a script might ask its user: a name, a kind of installation and the notes
+// that come with the product.
+DialogDescription SampleDialog(TextVariable& name, std::int32_t& kind, const std::string& notes) {
+    DialogDescription dialog;
+    dialog.Values = {500, 450, 220, 150, 0};
+    dialog.Caption = "Arkwell Options";
+    DialogControlDescription box = Control(DialogControlKind::TextBox, {70, 8, 140, 12, 0, 0});
+    box.TextBinding = &name;
+    DialogControlDescription list = Control(DialogControlKind::List, {70, 26, 140, 12, 0, 0});
+    list.IntegerBinding = &kind;
+    list.Label = "Typical\r\nCompact\r\nEverything";
+    DialogControlDescription file = Control(DialogControlKind::FileBox, {10, 46, 200, 70, 0, 1});
+    file.FilePath = notes;
+    dialog.Controls = {
+        Control(DialogControlKind::Text, {10, 10, 58, 10, 0, 0}, "Your name:"),
+        box,
+        Control(DialogControlKind::Text, {10, 28, 58, 10, 0, 0}, "Installation:"),
+        list,
+        file,
+        Control(DialogControlKind::EngineDialogButton, {10, 126, 60, 16, 0, 0}),
+        Control(DialogControlKind::ClosingButton, {86, 126, 60, 16, 2, 0}, "OK"),
+        Control(DialogControlKind::ClosingButton, {150, 126, 60, 16, 3, 0}, "Cancel"),
+    };
+    return dialog;
+}
+
+std::string g_dialogPicture;
+bool g_dialogSaved = false;
+
+void CALLBACK TakeDialogPicture(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const HWND dialog = GetActiveWindow();
+    Settle();
+    g_dialogSaved = SaveDisplay(g_dialogPicture);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(107, BN_CLICKED), 0);
+}
+
+int Run(const std::string& library, const std::string& screenPicture,
+        const std::string& dialogPicture) {
+    LanguageLibrary language(library);
+    if (!language.Loaded()) {
+        std::fprintf(stderr, "cannot load %s\n", library.c_str());
+        return 1;
+    }
+    ScreenLayout layout;
+    layout.Titles.Texts.AddNew();
+    Controller controller(language.Instance());
+    InstallScreen screen(layout, controller);
+    if (!screen.Create("Arkwell") || !screen.Realise()) {
+        std::fprintf(stderr, "cannot show the install screen\n");
+        return 1;
+    }
+    Settle();
+    screen.GaugePulse();
+    Settle();
+    if (!SaveDisplay(screenPicture)) {
+        std::fprintf(stderr, "cannot write %s\n", screenPicture.c_str());
+        return 1;
+    }
+
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string notes = std::string(folder) + "arkwell notes.txt";
+    if (FILE* file = std::fopen(notes.c_str(), "wb")) {
+        std::fputs(
+            "Arkwell 2.1\r\n\r\nThis version adds a second lamp layout and keeps the\r\n"
+            "connection log beside the program.\r\n",
+            file);
+        std::fclose(file);
+    }
+    TextVariable name("user");
+    name.Assign("Ada Lovelace");
+    std::int32_t kind = 0;
+    Host host(language.Instance());
+    g_dialogPicture = dialogPicture;
+    SetTimer(nullptr, 0, 300, TakeDialogPicture);
+    RunUserDialog(screen.Window(), SampleDialog(name, kind, notes), host);
+    DeleteFileA(notes.c_str());
+    if (!g_dialogSaved) {
+        std::fprintf(stderr, "cannot write %s\n", dialogPicture.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+}  // namespace aw
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: ui_snapshots <language library> <screen.bmp> <dialog.bmp>\n");
+        return 2;
+    }
+    return aw::Run(argv[1], argv[2], argv[3]);
+}
