@@ -215,7 +215,9 @@ void Initialise(DialogRun& run) {
         DeleteMenu(menu, SC_CLOSE, MF_BYCOMMAND);
     }
     CreateControls(run, cells);
-    if (const HWND first = GetNextDlgTabItem(run.window, nullptr, FALSE)) {
+    // A billboard shows itself without taking the focus from the window in use.
+    const HWND first = run.modal ? GetNextDlgTabItem(run.window, nullptr, FALSE) : nullptr;
+    if (first != nullptr) {
         SetFocus(first);
     }
 }

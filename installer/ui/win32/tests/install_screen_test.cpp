@@ -186,6 +186,16 @@ TEST_F(InstallScreenTest, SizeModeThreeTakesHalfTheScreenCentred) {
     EXPECT_STREQ(caption, "Half");
 }
 
+TEST_F(InstallScreenTest, SizeModeOneMaximisesTheWindow) {
+    Bare(layout);
+    layout.SizeMode = 1;
+    layout.WindowStyle = static_cast<std::int32_t>(WS_OVERLAPPEDWINDOW);
+    InstallScreen screen(layout, controller);
+    ASSERT_TRUE(screen.Create("Maximised"));
+    EXPECT_TRUE(IsZoomed(screen.Window()));
+    EXPECT_TRUE(IsWindowVisible(screen.Window()));
+}
+
 TEST_F(InstallScreenTest, SizeModeTwoFitsTheBackgroundPictureOrFails) {
     Bare(layout);
     layout.SizeMode = 2;

@@ -443,9 +443,13 @@ TEST_F(UserDialogWindowTest, WithoutItsTemplateNoDialogIsShown) {
 TEST_F(UserDialogWindowTest, ABillboardStaysUntilItIsClosed) {
     DialogControlDescription text = Control(DialogControlKind::Text, {5, 5, 180, 20, 0, 0});
     text.MainText = "Copying the files of the product";
-    dialog.Controls = {text};
+    dialog.Controls = {text, Control(DialogControlKind::TextBox, {5, 30, 100, 12, 0, 0})};
+    const HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, owner,
+                                      nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetFocus(edit);
     Billboard billboard;
     ASSERT_TRUE(billboard.Show(owner, dialog, host));
+    EXPECT_EQ(GetFocus(), edit);
     const HWND window = billboard.Window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindowVisible(window));
