@@ -29,6 +29,12 @@
 #include <cstdint>
 #include <string>
 
+#include "installer/controller/copy_host.h"
+#include "installer/controller/decompression_library.h"
+#include "installer/controller/file_request.h"
+#include "installer/controller/file_system.h"
+#include "installer/controller/shared_counts.h"
+#include "installer/controller/version_library.h"
 #include "installer/oplog/log_sink.h"
 
 namespace aw {
@@ -39,7 +45,26 @@ class ErrorReport;
 struct InstallerServices {
     // Shows the messages of failures and of internal checks.
     ErrorReport& report;
+
+    // File installation: the file system, the version library, "lzpunz2.dll", the SharedDLLs
+    // values, and what the install controller offers the copy (media, progress, questions).
+    FileSystem& files;
+    VersionLibrary& versions;
+    DecompressionLibrary& decompression;
+    SharedCountValues& sharedCounts;
+    DistributionMedia& media;
+    ProgressDisplay& progress;
+    UserQuestions& questions;
 };
+
+// Results of CreateDirectory.
+inline constexpr std::int32_t kDirectoryReady = 0;
+inline constexpr std::int32_t kDirectoryFailed = 2;
+
+// Results of FreeSpace.
+inline constexpr std::int32_t kEnoughSpace = 0;
+inline constexpr std::int32_t kTooLittleSpace = 1;
+inline constexpr std::int32_t kFreeSpaceUnknown = 2;
 
 class Installer : public LogHolder {
   public:
@@ -49,6 +74,8 @@ class Installer : public LogHolder {
     explicit Installer(const InstallerServices& services) : services_(services) {}
     Installer(const Installer&) = delete;
     Installer& operator=(const Installer&) = delete;
+
+    const InstallerServices& Services() const { return services_; }
 
     // The sink every change is reported to; the discarding sink until a log is attached.
     LogSink& Log() { return *log_; }
@@ -73,13 +100,51 @@ class Installer : public LogHolder {
     // An internal consistency check failed at `line` of this unit; the caller carries on.
     void CheckFailed(int line);
 
+    // File installation (installer_copy.cpp). The request's state tells how it went.
+    void InstallFile(FileRequest& request);
+    // A plain copy of one file; FileCreated.
+    bool CopyFile(const std::string& source, const std::string& destination);
+    // The product's version, compared with and written to "awver.ini".
+    void SetProductVersion(const ProductVersion& version) { productVersion_ = version; }
+    ProductVersion GetProductVersion() const { return productVersion_; }
+    // Some file was queued to replace its destination at the next restart.
+    bool FileReplacedAtRestart() const { return fileReplacedAtRestart_; }
+
+    // Files and directories (installer_files.cpp).
+    // kDirectoryReady when created or already there (DirCreated for each level created), else
+    // kDirectoryFailed.
+    std::int32_t CreateDirectory(const std::string& path);
+    // AttrChanged when protective attributes were cleared, FileDeleted; a missing file is
+    // success.
+    bool DeleteFile(const std::string& path);
+    // FileDeleted for each file, DirRemoved for each directory.
+    bool DeleteTree(const std::string& path);
+    // A directory as a tree, anything else as a file.
+    void Delete(const std::string& path);
+    // FileMoved.
+    bool RenameFile(const std::string& from, const std::string& to);
+    // AttrChanged (old, new) when they change.
+    bool SetAttributes(const std::string& path, std::uint32_t attributes);
+    // Whether the drive of `path` has `neededUnits` units of 10 KiB free: kEnoughSpace,
+    // kTooLittleSpace or kFreeSpaceUnknown.
+    std::int32_t FreeSpace(const std::string& path, std::uint32_t neededUnits);
+
+    // SharedDLLs counts (installer_shared_counts.cpp): the new count, or -1 when the file is not
+    // counted (it lies outside the system and common-files directories) or on a failure.
+    std::int32_t IncrementSharedCount(const std::string& path);
+    std::int32_t DecrementSharedCount(const std::string& path);
+
   private:
+    std::int32_t ChangeSharedCount(const std::string& path, std::int32_t change);
+
     InstallerServices services_;
     DiscardingSink discarding_;
     LogSink* log_ = &discarding_;
     std::int32_t undoClass_ = 0;
     bool silent_ = false;
     std::string lastError_;
+    ProductVersion productVersion_;
+    bool fileReplacedAtRestart_ = false;
 };
 
 // Changes made while one of these lives leave no record: the discarding sink is attached, and

@@ -4,16 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include "installer/controller/tests/fakes/copy_world.h"
 #include "installer/oplog/record_sink.h"
-#include "installer/script/model/tests/fakes/fake_report.h"
 
 namespace aw {
 namespace {
 
 class InstallerTest : public ::testing::Test {
   protected:
-    testing::FakeReport report;
-    Installer installer{{report}};
+    InstallerTest() { world.installer.DetachLog(); }
+    testing::CopyWorld world;
+    testing::FakeReport& report = world.report;
+    Installer& installer = world.installer;
     MemoryLog log;
 };
 

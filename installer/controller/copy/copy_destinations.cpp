@@ -1,0 +1,59 @@
+#include "installer/controller/copy/copy_destinations.h"
+
+#include "installer/controller/installer.h"
+
+namespace aw {
+
+bool CreateDestination::Open() {
+    file_ = Job().Owner().Services().files.Create(Job().WritePath());
+    return file_ != nullptr;
+}
+
+bool CreateDestination::Close() {
+    if (!file_) {
+        return true;
+    }
+    const bool closed = file_->Close();
+    file_.reset();
+    return closed;
+}
+
+bool CreateDestination::Write(const std::uint8_t* buffer, std::int32_t count) {
+    return file_ && file_->Write(buffer, static_cast<std::uint32_t>(count));
+}
+
+void CreateDestination::Commit() {
+    Job().Log->FileCreated(Job().DestinationPath);
+}
+
+bool AppendDestination::Open() {
+    FileSystem& files = Job().Owner().Services().files;
+    const std::string& path = Job().WritePath();
+    const std::optional<std::uint32_t> attributes = files.Attributes(path);
+    existed_ = attributes && (*attributes & kDirectory) == 0;
+    oldLength_ = 0;
+    if (!existed_) {
+        return CreateDestination::Open();
+    }
+    file_ = files.OpenForWriting(path);
+    if (!file_) {
+        return false;
+    }
+    const std::optional<std::uint32_t> size = file_->Size();
+    if (!size || !file_->Seek(*size)) {
+        file_.reset();
+        return false;
+    }
+    oldLength_ = *size;
+    return true;
+}
+
+void AppendDestination::Commit() {
+    if (existed_) {
+        Job().Log->FileExtended(Job().DestinationPath, static_cast<std::int32_t>(oldLength_));
+    } else {
+        CreateDestination::Commit();
+    }
+}
+
+}  // namespace aw

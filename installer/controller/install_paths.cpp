@@ -1,0 +1,56 @@
+#include "installer/controller/install_paths.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace aw {
+
+std::string DirectoryPart(const std::string& path) {
+    const std::size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string FileNamePart(const std::string& path) {
+    const std::size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string JoinPath(const std::string& directory, const std::string& name) {
+    if (directory.empty()) {
+        return name;
+    }
+    if (directory.back() == '\\') {
+        return directory + name;
+    }
+    return directory + "\\" + name;
+}
+
+std::string PathRoot(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':') {
+        return path.substr(0, 2) + "\\";
+    }
+    if (path.rfind("\\\\", 0) == 0) {
+        // "\\server\share\": the backslash after the share name, or the end.
+        const std::size_t server = path.find('\\', 2);
+        if (server == std::string::npos) {
+            return {};
+        }
+        const std::size_t share = path.find('\\', server + 1);
+        return (share == std::string::npos ? path : path.substr(0, share)) + "\\";
+    }
+    return {};
+}
+
+bool IsPathRoot(const std::string& path) {
+    const std::string root = PathRoot(path);
+    return !root.empty() && (path == root || path + "\\" == root);
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace aw
