@@ -65,22 +65,22 @@ class FileSystem {
     // Opens an existing file for writing, at its start.
     virtual std::unique_ptr<OpenFile> OpenForWriting(const std::string& path) = 0;
 
-    virtual bool DeleteFile(const std::string& path) = 0;
-    virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
+    virtual bool MoveFileTo(const std::string& from, const std::string& to) = 0;
     // Replaces `to` when it exists.
-    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+    virtual bool CopyFileTo(const std::string& from, const std::string& to) = 0;
     // Asks the system to move `from` onto `to` at the next restart, replacing it; false when the
     // system cannot (the Windows 95 family).
     virtual bool MoveAtRestart(const std::string& from, const std::string& to) = 0;
     // The short (8.3) form of an existing path; empty when there is none.
     virtual std::string ShortPath(const std::string& path) = 0;
 
-    virtual bool CreateDirectory(const std::string& path) = 0;
-    virtual bool RemoveDirectory(const std::string& path) = 0;
+    virtual bool MakeDirectory(const std::string& path) = 0;
+    virtual bool RemoveEmptyDirectory(const std::string& path) = 0;
     // Every entry of the directory but "." and ".."; false when it cannot be listed.
     virtual bool ListDirectory(const std::string& path, std::vector<DirectoryEntry>& entries) = 0;
     virtual std::string CurrentDirectory() = 0;
-    virtual bool SetCurrentDirectory(const std::string& path) = 0;
+    virtual bool ChangeDirectory(const std::string& path) = 0;
     // `root` is a drive or share root with its trailing backslash.
     virtual std::optional<DiskFigures> FreeSpace(const std::string& root) = 0;
 
@@ -89,10 +89,10 @@ class FileSystem {
 
     // The profile functions of the system, for the small INI files the copy keeps
     // ("awver.ini", "wininit.ini").
-    virtual std::string ReadProfileString(const std::string& file, const std::string& section,
-                                          const std::string& key, const std::string& fallback) = 0;
-    virtual bool WriteProfileString(const std::string& file, const std::string& section,
-                                    const std::string& key, const std::string& value) = 0;
+    virtual std::string ReadProfileEntry(const std::string& file, const std::string& section,
+                                         const std::string& key, const std::string& fallback) = 0;
+    virtual bool WriteProfileEntry(const std::string& file, const std::string& section,
+                                   const std::string& key, const std::string& value) = 0;
 };
 
 }  // namespace aw

@@ -103,7 +103,7 @@ class Installer : public LogHolder {
     // File installation (installer_copy.cpp). The request's state tells how it went.
     void InstallFile(FileRequest& request);
     // A plain copy of one file; FileCreated.
-    bool CopyFile(const std::string& source, const std::string& destination);
+    bool CopyPlainFile(const std::string& source, const std::string& destination);
     // The product's version, compared with and written to "awver.ini".
     void SetProductVersion(const ProductVersion& version) { productVersion_ = version; }
     ProductVersion GetProductVersion() const { return productVersion_; }
@@ -113,14 +113,14 @@ class Installer : public LogHolder {
     // Files and directories (installer_files.cpp).
     // kDirectoryReady when created or already there (DirCreated for each level created), else
     // kDirectoryFailed.
-    std::int32_t CreateDirectory(const std::string& path);
+    std::int32_t MakeDirectory(const std::string& path);
     // AttrChanged when protective attributes were cleared, FileDeleted; a missing file is
     // success.
-    bool DeleteFile(const std::string& path);
+    bool RemoveFile(const std::string& path);
     // FileDeleted for each file, DirRemoved for each directory.
-    bool DeleteTree(const std::string& path);
+    bool RemoveTree(const std::string& path);
     // A directory as a tree, anything else as a file.
-    void Delete(const std::string& path);
+    void Remove(const std::string& path);
     // FileMoved.
     bool RenameFile(const std::string& from, const std::string& to);
     // AttrChanged (old, new) when they change.

@@ -131,7 +131,7 @@ void Installer::InstallFile(FileRequest& request) {
     }
 }
 
-bool Installer::CopyFile(const std::string& source, const std::string& destination) {
+bool Installer::CopyPlainFile(const std::string& source, const std::string& destination) {
     CopyPlugIns plugIns;
     plugIns.Source = std::make_unique<StoredFileSource>(source);
     plugIns.Criterion = MakeCriterion(0, 0, {});

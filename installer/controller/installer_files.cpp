@@ -5,17 +5,17 @@
 
 namespace aw {
 
-std::int32_t Installer::CreateDirectory(const std::string& path) {
+std::int32_t Installer::MakeDirectory(const std::string& path) {
     FileSystem& files = services_.files;
     const std::optional<std::uint32_t> attributes = files.Attributes(path);
     if ((attributes && (*attributes & kDirectory) != 0) || IsPathRoot(path)) {
         return kDirectoryReady;
     }
     const std::string parent = DirectoryPart(path);
-    if (!attributes && !parent.empty() && CreateDirectory(parent) != kDirectoryReady) {
+    if (!attributes && !parent.empty() && MakeDirectory(parent) != kDirectoryReady) {
         return kDirectoryFailed;
     }
-    if (attributes || !files.CreateDirectory(path)) {
+    if (attributes || !files.MakeDirectory(path)) {
         ReportError("%s",
                     InsertIntoText(services_.questions.Text(text::kNoDirectory), path).c_str());
         return kDirectoryFailed;
@@ -24,7 +24,7 @@ std::int32_t Installer::CreateDirectory(const std::string& path) {
     return kDirectoryReady;
 }
 
-bool Installer::DeleteFile(const std::string& path) {
+bool Installer::RemoveFile(const std::string& path) {
     const std::optional<std::uint32_t> attributes = services_.files.Attributes(path);
     if (!attributes) {
         return true;
@@ -32,7 +32,7 @@ bool Installer::DeleteFile(const std::string& path) {
     if ((*attributes & (kReadOnly | kHidden | kSystem)) != 0 && !SetAttributes(path, kNormal)) {
         return false;
     }
-    if (!services_.files.DeleteFile(path)) {
+    if (!services_.files.RemoveFile(path)) {
         ReportError("Unable to delete file %s", path.c_str());
         return false;
     }
@@ -40,7 +40,7 @@ bool Installer::DeleteFile(const std::string& path) {
     return true;
 }
 
-bool Installer::DeleteTree(const std::string& path) {
+bool Installer::RemoveTree(const std::string& path) {
     FileSystem& files = services_.files;
     std::vector<DirectoryEntry> entries;
     if (!files.ListDirectory(path, entries)) {
@@ -49,15 +49,15 @@ bool Installer::DeleteTree(const std::string& path) {
     }
     for (const DirectoryEntry& entry : entries) {
         const std::string inner = JoinPath(path, entry.Name);
-        if (!(entry.Directory ? DeleteTree(inner) : DeleteFile(inner))) {
+        if (!(entry.Directory ? RemoveTree(inner) : RemoveFile(inner))) {
             return false;
         }
         services_.progress.ProcessMessages();
     }
     if (SamePath(files.CurrentDirectory(), path)) {
-        files.SetCurrentDirectory(PathRoot(path));
+        files.ChangeDirectory(PathRoot(path));
     }
-    if (!files.RemoveDirectory(path)) {
+    if (!files.RemoveEmptyDirectory(path)) {
         ReportError("Unable to delete file %s", path.c_str());
         return false;
     }
@@ -65,12 +65,12 @@ bool Installer::DeleteTree(const std::string& path) {
     return true;
 }
 
-void Installer::Delete(const std::string& path) {
+void Installer::Remove(const std::string& path) {
     const std::optional<std::uint32_t> attributes = services_.files.Attributes(path);
     if (attributes && (*attributes & kDirectory) != 0) {
-        DeleteTree(path);
+        RemoveTree(path);
     } else {
-        DeleteFile(path);
+        RemoveFile(path);
     }
 }
 
@@ -83,20 +83,20 @@ bool Installer::RenameFile(const std::string& from, const std::string& to) {
         ReportError("%s not found", from.c_str());
         return false;
     }
-    if (!DeleteFile(to)) {
+    if (!RemoveFile(to)) {
         return false;
     }
     const std::string directory = DirectoryPart(to);
-    if (!directory.empty() && CreateDirectory(directory) != kDirectoryReady) {
+    if (!directory.empty() && MakeDirectory(directory) != kDirectoryReady) {
         return false;
     }
-    if (!files.MoveFile(from, to)) {
-        if (!files.CopyFile(from, to)) {
+    if (!files.MoveFileTo(from, to)) {
+        if (!files.CopyFileTo(from, to)) {
             ReportError("%s",
                         InsertIntoText(services_.questions.Text(text::kCopyFailed), to).c_str());
             return false;
         }
-        if (!DeleteFile(from)) {
+        if (!RemoveFile(from)) {
             return false;
         }
     }

@@ -12,9 +12,8 @@ void VersionWriter::Run() {
     }
     Installer& installer = Job().Owner();
     const std::string& destination = Job().DestinationPath;
-    installer.Services().files.WriteProfileString(AwverFile(destination), kAwverSection,
-                                                  destination,
-                                                  VersionText(installer.GetProductVersion()));
+    installer.Services().files.WriteProfileEntry(AwverFile(destination), kAwverSection, destination,
+                                                 VersionText(installer.GetProductVersion()));
 }
 
 void SharedCountIncrement::Run() {

@@ -66,7 +66,7 @@ FileState CopyJob::Run() {
 void CopyJob::Attempt() {
     State = FileState::Failed;
     const std::string directory = DirectoryPart(DestinationPath);
-    if (!directory.empty() && installer_.CreateDirectory(directory) != kDirectoryReady) {
+    if (!directory.empty() && installer_.MakeDirectory(directory) != kDirectoryReady) {
         return;
     }
     if (!TemporaryMode) {
@@ -162,7 +162,7 @@ bool CopyJob::DestinationFree() {
     if (protective != 0 && !files.SetAttributes(DestinationPath, *attributes & ~protective)) {
         return false;
     }
-    if (files.DeleteFile(DestinationPath)) {
+    if (files.RemoveFile(DestinationPath)) {
         return true;
     }
     if (protective != 0) {
@@ -187,7 +187,7 @@ bool CopyJob::ChooseTemporaryPath() {
 void CopyJob::RemoveTemporary() {
     FileSystem& files = installer_.Services().files;
     if (files.Attributes(TemporaryPath)) {
-        files.DeleteFile(TemporaryPath);
+        files.RemoveFile(TemporaryPath);
     }
 }
 
@@ -252,10 +252,10 @@ std::string CopyJob::InUseMessage() const {
 // Not logged: the commit reports the destination as created.
 bool CopyJob::MoveTemporaryIntoPlace() {
     FileSystem& files = installer_.Services().files;
-    if (files.MoveFile(TemporaryPath, DestinationPath)) {
+    if (files.MoveFileTo(TemporaryPath, DestinationPath)) {
         return true;
     }
-    return files.CopyFile(TemporaryPath, DestinationPath) && files.DeleteFile(TemporaryPath);
+    return files.CopyFileTo(TemporaryPath, DestinationPath) && files.RemoveFile(TemporaryPath);
 }
 
 // The system moves the temporary file onto the destination at the next restart; where it
@@ -266,8 +266,8 @@ void CopyJob::QueueForRestart() {
         const std::string destination = files.ShortPath(DestinationPath);
         const std::string temporary = files.ShortPath(TemporaryPath);
         if (destination.empty() || temporary.empty() ||
-            !files.WriteProfileString(JoinPath(files.WindowsDirectory(), "wininit.ini"), "rename",
-                                      destination, temporary)) {
+            !files.WriteProfileEntry(JoinPath(files.WindowsDirectory(), "wininit.ini"), "rename",
+                                     destination, temporary)) {
             RemoveTemporary();
             State = FileState::Failed;
             return;

@@ -82,7 +82,7 @@ class ByAwverVersion : public DestinationCriterion {
   public:
     using DestinationCriterion::DestinationCriterion;
     int Compare() override {
-        const std::string installed = Services().files.ReadProfileString(
+        const std::string installed = Services().files.ReadProfileEntry(
             AwverFile(Destination()), kAwverSection, Destination(), "0.0.0.0");
         return CompareInstalledVersion(installed, Job().Owner().GetProductVersion());
     }

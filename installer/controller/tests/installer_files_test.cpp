@@ -22,16 +22,16 @@ class InstallerFilesTest : public ::testing::Test {
 
 TEST_F(InstallerFilesTest, EachCreatedLevelIsLoggedParentFirst) {
     world.files.AddDirectory("C:\\A");
-    EXPECT_EQ(installer.CreateDirectory("C:\\A\\B\\C"), kDirectoryReady);
-    EXPECT_EQ(installer.CreateDirectory("C:\\A\\B\\C"), kDirectoryReady);
-    EXPECT_EQ(installer.CreateDirectory("C:\\"), kDirectoryReady);
+    EXPECT_EQ(installer.MakeDirectory("C:\\A\\B\\C"), kDirectoryReady);
+    EXPECT_EQ(installer.MakeDirectory("C:\\A\\B\\C"), kDirectoryReady);
+    EXPECT_EQ(installer.MakeDirectory("C:\\"), kDirectoryReady);
     EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\A\\B"},
                                                   logrec::DirCreated{"C:\\A\\B\\C"}}));
 }
 
 TEST_F(InstallerFilesTest, ADirectoryThatCannotBeMadeIsReportedAndNotLogged) {
     world.files.AddFile("C:\\A", "a file in the way");
-    EXPECT_EQ(installer.CreateDirectory("C:\\A\\B"), kDirectoryFailed);
+    EXPECT_EQ(installer.MakeDirectory("C:\\A\\B"), kDirectoryFailed);
     EXPECT_EQ(world.report.Errors, (std::vector<std::string>{"<7F C:\\A>"}));
     EXPECT_TRUE(world.log.Records.empty());
 }
@@ -39,8 +39,8 @@ TEST_F(InstallerFilesTest, ADirectoryThatCannotBeMadeIsReportedAndNotLogged) {
 TEST_F(InstallerFilesTest, DeletingClearsProtectiveAttributesFirst) {
     world.files.AddFile("C:\\F", "x");
     world.files.At("C:\\F").Attributes = kReadOnly | kSystem;
-    EXPECT_TRUE(installer.DeleteFile("C:\\F"));
-    EXPECT_TRUE(installer.DeleteFile("C:\\F"));  // gone: nothing to do
+    EXPECT_TRUE(installer.RemoveFile("C:\\F"));
+    EXPECT_TRUE(installer.RemoveFile("C:\\F"));  // gone: nothing to do
     EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::AttrChanged{"C:\\F", 5, 0x80},
                                                   logrec::FileDeleted{"C:\\F"}}));
 }
@@ -48,7 +48,7 @@ TEST_F(InstallerFilesTest, DeletingClearsProtectiveAttributesFirst) {
 TEST_F(InstallerFilesTest, AFileInUseIsNotDeleted) {
     world.files.AddFile("C:\\F", "x");
     world.files.Lock("C:\\F");
-    EXPECT_FALSE(installer.DeleteFile("C:\\F"));
+    EXPECT_FALSE(installer.RemoveFile("C:\\F"));
     EXPECT_EQ(world.report.Errors, (std::vector<std::string>{"Unable to delete file C:\\F"}));
     EXPECT_TRUE(world.log.Records.empty());
 }
@@ -59,7 +59,7 @@ TEST_F(InstallerFilesTest, ATreeGoesInnermostFirstAndTheCurrentDirectoryMovesOut
     world.files.AddFile("C:\\T\\S\\1", "1");
     world.files.AddFile("C:\\T\\2", "2");
     world.files.Current = "C:\\T";
-    EXPECT_TRUE(installer.DeleteTree("C:\\T"));
+    EXPECT_TRUE(installer.RemoveTree("C:\\T"));
     EXPECT_FALSE(world.files.Has("C:\\T"));
     EXPECT_EQ(world.files.Current, "C:\\");
     EXPECT_EQ(Records(), (std::vector<LogPayload>{
@@ -71,8 +71,8 @@ TEST_F(InstallerFilesTest, ATreeGoesInnermostFirstAndTheCurrentDirectoryMovesOut
 TEST_F(InstallerFilesTest, TheDeleteServiceTellsDirectoriesFromFiles) {
     world.files.AddDirectory("C:\\T");
     world.files.AddFile("C:\\F", "x");
-    installer.Delete("C:\\T");
-    installer.Delete("C:\\F");
+    installer.Remove("C:\\T");
+    installer.Remove("C:\\F");
     EXPECT_EQ(Records(),
               (std::vector<LogPayload>{logrec::DirRemoved{"C:\\T"}, logrec::FileDeleted{"C:\\F"}}));
 }
@@ -119,12 +119,12 @@ TEST_F(InstallerFilesTest, FreeSpaceInUnitsOfTenKib) {
 
 TEST_F(InstallerFilesTest, APlainCopyIsLoggedAsCreated) {
     world.files.AddFile("C:\\A", "text");
-    EXPECT_TRUE(installer.CopyFile("C:\\A", "C:\\B\\C"));
+    EXPECT_TRUE(installer.CopyPlainFile("C:\\A", "C:\\B\\C"));
     EXPECT_EQ(world.files.Text("C:\\B\\C"), "text");
     EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\B"},
                                                   logrec::FileCreated{"C:\\B\\C"}}));
     installer.SetSilent(true);
-    EXPECT_FALSE(installer.CopyFile("C:\\NONE", "C:\\B\\D"));
+    EXPECT_FALSE(installer.CopyPlainFile("C:\\NONE", "C:\\B\\D"));
     EXPECT_EQ(world.log.Records.size(), 2u);
 }
 

@@ -128,7 +128,7 @@ class MemoryFileSystem : public FileSystem {
         }
         return std::make_unique<MemoryFile>(*this, At(path));
     }
-    bool DeleteFile(const std::string& path) override {
+    bool RemoveFile(const std::string& path) override {
         if (!Has(path) || IsInUse(path) || At(path).Directory ||
             (At(path).Attributes & kReadOnly) != 0) {
             return false;
@@ -136,7 +136,7 @@ class MemoryFileSystem : public FileSystem {
         nodes_.erase(Key(path));
         return true;
     }
-    bool MoveFile(const std::string& from, const std::string& to) override {
+    bool MoveFileTo(const std::string& from, const std::string& to) override {
         if (!Has(from) || Has(to) || IsInUse(from) || !ParentExists(to)) {
             return false;
         }
@@ -146,7 +146,7 @@ class MemoryFileSystem : public FileSystem {
         nodes_[Key(to)] = node;
         return true;
     }
-    bool CopyFile(const std::string& from, const std::string& to) override {
+    bool CopyFileTo(const std::string& from, const std::string& to) override {
         if (!Has(from) || IsInUse(to) || !ParentExists(to)) {
             return false;
         }
@@ -164,14 +164,14 @@ class MemoryFileSystem : public FileSystem {
     std::string ShortPath(const std::string& path) override {
         return Has(path) ? "short:" + path : std::string();
     }
-    bool CreateDirectory(const std::string& path) override {
+    bool MakeDirectory(const std::string& path) override {
         if (Has(path) || !ParentExists(path)) {
             return false;
         }
         AddDirectory(path);
         return true;
     }
-    bool RemoveDirectory(const std::string& path) override {
+    bool RemoveEmptyDirectory(const std::string& path) override {
         if (!Has(path) || !At(path).Directory) {
             return false;
         }
@@ -195,20 +195,20 @@ class MemoryFileSystem : public FileSystem {
         return true;
     }
     std::string CurrentDirectory() override { return Current; }
-    bool SetCurrentDirectory(const std::string& path) override {
+    bool ChangeDirectory(const std::string& path) override {
         Current = path;
         return true;
     }
     std::optional<DiskFigures> FreeSpace(const std::string&) override { return Figures; }
     std::string WindowsDirectory() override { return "C:\\WINDOWS"; }
     std::string SystemDirectory() override { return "C:\\WINDOWS\\SYSTEM"; }
-    std::string ReadProfileString(const std::string& file, const std::string& section,
-                                  const std::string& key, const std::string& fallback) override {
+    std::string ReadProfileEntry(const std::string& file, const std::string& section,
+                                 const std::string& key, const std::string& fallback) override {
         const auto found = Profile.find(Key(file) + "|" + section + "|" + key);
         return found == Profile.end() ? fallback : found->second;
     }
-    bool WriteProfileString(const std::string& file, const std::string& section,
-                            const std::string& key, const std::string& value) override {
+    bool WriteProfileEntry(const std::string& file, const std::string& section,
+                           const std::string& key, const std::string& value) override {
         Profile[Key(file) + "|" + section + "|" + key] = value;
         return true;
     }
