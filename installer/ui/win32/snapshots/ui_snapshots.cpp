@@ -11,44 +11,46 @@
 
 #include "installer/languages/win32/language_library.h"
 #include "installer/ui/win32/install_screen.h"
+#include "installer/ui/win32/tests/test_support.h"
 #include "installer/ui/win32/user_dialog_window.h"
 
 namespace aw {
 namespace {
 
+// The whole display as a 24-bit bitmap file, rows from the bottom up.
 bool SaveDisplay(const std::string& path) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    const HDC display = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(display);
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(display, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, display, 0, 0, SRCCOPY);
-    GdiFlush();
-    const DWORD size = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
+    const test::Snapshot display(GetDesktopWindow());
+    const int width = display.Width();
+    const int height = display.Height();
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * height);
+    for (int y = 0; y < height; ++y) {
+        unsigned char* row = &pixels[static_cast<std::size_t>(height - 1 - y) * stride];
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = display.At(x, y);
+            row[x * 3] = GetBValue(c);
+            row[x * 3 + 1] = GetGValue(c);
+            row[x * 3 + 2] = GetRValue(c);
+        }
+    }
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + size;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
     FILE* out = std::fopen(path.c_str(), "wb");
-    const bool written = out != nullptr && std::fwrite(&file, sizeof file, 1, out) == 1 &&
-                         std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
-                         std::fwrite(bits, size, 1, out) == 1;
-    if (out != nullptr) {
-        std::fclose(out);
+    if (out == nullptr) {
+        return false;
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, display);
-    return written;
+    const bool written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                         std::fwrite(&info, sizeof info, 1, out) == 1 &&
+                         std::fwrite(pixels.data(), pixels.size(), 1, out) == 1;
+    return std::fclose(out) == 0 && written;
 }
 
 void Settle() {
