@@ -100,6 +100,10 @@ int TitleStripWidth(std::int32_t orientationTitle) {
     return TitleLayout(orientationTitle).width;
 }
 
+LampPoint LampPosition(const LampGeometry& geometry, const LampSlot& slot) {
+    return {geometry.x0 + slot.column * geometry.dx, geometry.y0 + slot.row * geometry.dy};
+}
+
 bool LampLit(Lamp lamp, const LineState& line, bool highSpeed) {
     switch (lamp) {
         case CTS:

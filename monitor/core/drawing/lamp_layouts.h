@@ -60,6 +60,14 @@ const LampLayout& TitleLayout(std::int32_t orientationTitle);
 // The strip's width as drawn into a caption (the courier strip's bitmap is wider than it).
 int TitleStripWidth(std::int32_t orientationTitle);
 
+struct LampPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const LampPoint&, const LampPoint&) = default;
+};
+
+LampPoint LampPosition(const LampGeometry& geometry, const LampSlot& slot);
+
 bool LampLit(Lamp lamp, const LineState& line, bool highSpeed);
 LampImage ChooseLampImage(const LampLayout& layout, int column, bool lit);
 

@@ -57,8 +57,8 @@ void PanelPainter::DrawLamps(const LampLayout& layout, const LampPictures& lamps
         if (lamp == nullptr) {
             continue;
         }
-        services_.resources.DrawPicture(*lamp, target, g.x0 + slot.column * g.dx,
-                                        g.y0 + slot.row * g.dy, std::min(g.width, lamp->Width()),
+        const LampPoint at = LampPosition(g, slot);
+        services_.resources.DrawPicture(*lamp, target, at.x, at.y, std::min(g.width, lamp->Width()),
                                         std::min(g.height, lamp->Height()));
     }
 }
