@@ -6,6 +6,7 @@
 #include "monitor/core/window/main_window_texts.h"
 #include "monitor/core/window/port_decision.h"
 #include "monitor/core/window/startup_values.h"
+#include "monitor/serial/modem_init.h"
 
 namespace lw {
 namespace {
@@ -137,8 +138,7 @@ bool MainWindow::ChoosePort() {
 }
 
 void MainWindow::InitModem() {
-    if (IsOn(settings_.InitModem) && !settings_.ModemInitString.empty() &&
-        settings_.DefaultPort > 0) {
+    if (InitsModemAtStartup(settings_) && settings_.DefaultPort > 0) {
         services_.modem.Exchange(settings_.DefaultPort, settings_.ModemInitString);
     }
 }
