@@ -113,27 +113,28 @@ class Snapshot {
     std::vector<std::uint32_t> pixels_;
 };
 
+struct OwnedDialogSearch {
+    HWND Owner;
+    HWND Found;
+};
+
+inline BOOL CALLBACK FindOwnedDialog(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<OwnedDialogSearch*>(data);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "#32770" && GetWindow(window, GW_OWNER) == search->Owner &&
+        IsWindowVisible(window)) {
+        search->Found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The dialog box of this thread that `owner` owns and that is shown, or none.
 inline HWND OwnedDialog(HWND owner) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (std::string(className) == "#32770" && GetWindow(window, GW_OWNER) == s->owner &&
-                IsWindowVisible(window)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    OwnedDialogSearch search{owner, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnedDialog, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
 }
 
 inline RECT WindowPlace(HWND window) {
