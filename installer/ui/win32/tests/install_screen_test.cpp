@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "installer/languages/resource_numbers.h"
@@ -165,6 +166,31 @@ TEST_F(InstallScreenTest, TheDefaultLayoutShowsFieldTitleButtonsAndGauge) {
     EXPECT_EQ(PixelOf(firstBar, 1, 1), RGB(0xFF, 0xFF, 0xFF));
     EXPECT_EQ(PixelOf(GetDlgItem(gauge, AW_ID_GAUGE_SECOND_BAR), 1, bar.bottom - 2),
               RGB(0xFF, 0, 0));
+}
+
+TEST_F(InstallScreenTest, ATitleWiderThanItsBoxIsNarrowedToIt) {
+    Bare(layout);
+    TitleText& title = layout.Titles.Texts.AddNew();
+    title.Place = {100, 300, 250, 150, 1};
+    title.ShadowMode = 0;
+    InstallScreen screen(layout, controller);
+    ASSERT_TRUE(screen.Create("Narrow"));
+    const test::Snapshot shown(screen.Window());
+    const PixelSize client = Client(screen.Window());
+    int leftmost = client.Width, rightmost = 0;
+    for (int y = client.Height * 300 / 1000; y < client.Height * 450 / 1000; ++y) {
+        for (int x = 0; x < client.Width; ++x) {
+            if (shown.At(x, y) == RGB(0, 0xFF, 0)) {
+                leftmost = std::min(leftmost, x);
+                rightmost = std::max(rightmost, x);
+            }
+        }
+    }
+    // The slant may reach a little past the measured width at either end.
+    const int boxLeft = client.Width * 100 / 1000, boxWidth = client.Width * 250 / 1000;
+    EXPECT_GE(leftmost, boxLeft - 4);
+    EXPECT_LE(rightmost, boxLeft + boxWidth + 8);
+    EXPECT_GT(rightmost, boxLeft + boxWidth * 8 / 10);
 }
 
 TEST_F(InstallScreenTest, SizeModeThreeTakesHalfTheScreenCentred) {
