@@ -1,38 +1,18 @@
-// Program entry of the monitor. The main window, its timer and the drawing are added as they
-// are built; for now a run reads the monitored port's settings and writes them back, as
-// start-up and exit do.
+// Program entry of the monitor.
 #include <windows.h>
 
+#include <cstdlib>
 #include <exception>
+#include <string>
+#include <vector>
 
-#include "monitor/core/settings_store.h"
-#include "monitor/core/win32/appearance.h"
-#include "monitor/core/win32/private_profile.h"
-#include "monitor/core/win32/system_clock.h"
+#include "monitor/core/window/win32/monitor_program.h"
 
-namespace {
-
-void Run() {
-    lw::PrivateProfile file;
-    lw::Win32Appearance system;
-    lw::SystemClock clock;
-    lw::MonitorSettings settings;
-    settings.DefaultPort = lw::ReadDefaultPort(file);
-    lw::LoadPortSettings(settings, file, system, clock);
-    if (settings.DefaultPort > 0) {
-        lw::WriteDefaultPort(file, settings.DefaultPort);
-        lw::SavePortSettings(settings, file);
-    }
-}
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     try {
-        Run();
+        return lw::RunMonitor(std::vector<std::string>(__argv + 1, __argv + __argc), showCommand);
     } catch (const std::exception& error) {
         MessageBoxA(nullptr, error.what(), "LineWink", MB_OK | MB_ICONERROR);
         return 1;
     }
-    return 0;
 }

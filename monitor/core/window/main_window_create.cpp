@@ -1,6 +1,4 @@
 // The main window's creation sequence, in the order the monitor has always followed.
-#include <cstdlib>
-
 #include "monitor/core/settings_store.h"
 #include "monitor/core/window/main_window.h"
 #include "monitor/core/window/main_window_texts.h"
@@ -9,18 +7,6 @@
 #include "monitor/serial/modem_init.h"
 
 namespace lw {
-namespace {
-
-constexpr int kInitialHeight = 10;  // the panel sizes itself at its first drawing
-constexpr int kSmallLayoutWidth = 100;
-
-bool HasFixedSize(std::int32_t orientation) {
-    const int layout = std::abs(orientation);
-    return layout == 1 || layout == 2;
-}
-
-}  // namespace
-
 bool MainWindow::Create() {
     if (!CheckPlatform()) {
         return false;
@@ -93,11 +79,11 @@ void MainWindow::ReadSettings() {
     LoadPortSettings(settings_, *file, services_.appearance, services_.clock);
 }
 
+// The panel sizes itself properly at its first drawing.
 void MainWindow::PlaceWindow() {
-    const bool fixed = HasFixedSize(settings_.NewOrientation);
-    services_.view.SetBorderStyle(fixed ? BorderStyle::Single : BorderStyle::Sizeable);
-    services_.view.SetBounds(settings_.WindowPositionX, settings_.WindowPositionY,
-                             fixed ? kSmallLayoutWidth : settings_.WindowSizeX, kInitialHeight);
+    const PanelBounds bounds = InitialPanelBounds(settings_);
+    services_.view.SetBorder(bounds.border);
+    services_.view.SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
 }
 
 void MainWindow::ResetDrawingState() {

@@ -44,9 +44,7 @@ void MainWindow::OpenSetup() {
 
 void MainWindow::RestoreSnapshot(const MonitorSettings& snapshot) {
     settings_ = snapshot;
-    const int layout = std::abs(settings_.NewOrientation);
-    services_.view.SetBorderStyle(layout == 1 || layout == 2 ? BorderStyle::Single
-                                                             : BorderStyle::Sizeable);
+    services_.view.SetBorder(BorderForLayout(settings_.NewOrientation));
     connection_.PanelDirty = true;
     connection_.TitleDirty = true;
     services_.view.MakeGdiFonts();

@@ -14,6 +14,7 @@
 #include "monitor/core/connection_setup_link.h"
 #include "monitor/core/connection_tracker.h"
 #include "monitor/core/day_count.h"
+#include "monitor/core/drawing/panel_size.h"
 #include "monitor/core/line_sampler.h"
 #include "monitor/core/line_state.h"
 #include "monitor/core/message_box.h"
@@ -23,8 +24,6 @@
 #include "monitor/forms/form.h"
 
 namespace lw {
-
-enum class BorderStyle { Single, Sizeable };
 
 struct WindowPlace {
     int left = 0;
@@ -49,7 +48,7 @@ class MainWindowView {
     virtual void ReleaseDrawing() = 0;
 
     // The window.
-    virtual void SetBorderStyle(BorderStyle style) = 0;
+    virtual void SetBorder(PanelBorder border) = 0;
     virtual void SetBounds(int left, int top, int width, int height) = 0;
     // Removes (or gives back) the caption, sizes the window to the panel and redraws it.
     virtual void ApplyTitleBar(bool hidden) = 0;

@@ -26,8 +26,8 @@ class RecordingView : public MainWindowView {
     void ForgetTitleBarWindow() override { Log("forget title window"); }
     void UseCaptionFont() override { Log("use caption font"); }
     void ReleaseDrawing() override { Log("release drawing"); }
-    void SetBorderStyle(BorderStyle style) override {
-        Log(style == BorderStyle::Single ? "border single" : "border sizeable");
+    void SetBorder(PanelBorder border) override {
+        Log(border == PanelBorder::Single ? "border single" : "border sizeable");
     }
     void SetBounds(int left, int top, int width, int height) override {
         Log("bounds " + std::to_string(left) + "," + std::to_string(top) + " " +

@@ -1,0 +1,38 @@
+// What the main window's Wine tests share: the test ports behind COM1-COM4, the settings
+// file, and the dialogs and windows of another process seen from outside.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace lw::testing {
+
+// COM1-COM4 are links of the prefix to files of the build (see the CMakeLists.txt).
+void SetPortOpenable(int port, bool openable);
+void MakeAllPortsOpenable();
+
+// The settings file in the Windows directory: removed, then filled with `text`.
+void WriteSettingsFile(const std::string& name, const std::string& text);
+std::string ReadSettingsFile(const std::string& name);
+void RemoveSettingsFile(const std::string& name);
+std::string ReadSetting(const std::string& file, const std::string& section,
+                        const std::string& key);
+
+// A dialog box of a process: its title, its text and its buttons' captions.
+struct SeenDialog {
+    HWND window = nullptr;
+    std::string title;
+    std::string text;
+    std::vector<std::string> buttons;
+};
+
+// The first shown top-level window of `processId` with this class (and title, if given).
+HWND FindWindowOf(DWORD processId, const char* className, const char* title = nullptr);
+SeenDialog LookAtDialog(HWND dialog);
+
+// Runs the system's messages for a while.
+void PumpFor(DWORD milliseconds);
+
+}  // namespace lw::testing

@@ -1,0 +1,262 @@
+// What the demo script does inside the Wine prefix, one command a run:
+//
+//   lw_demo_helper panel FILE.bmp          the monitor's panel, as on screen
+//   lw_demo_helper caption SECONDS FILE.bmp
+//                                          a window of its own in the foreground, its caption
+//                                          taken after SECONDS (the title-bar display)
+//   lw_demo_helper hint FILE.txt [FILE.bmp]
+//                                          the tray icon's hint: the pointer rests on the icon
+//                                          until its tooltip shows; its text (and picture)
+//   lw_demo_helper dialer traffic RECEIVED SENT | drop | close
+//                                          drives the stand-in dial-up program
+//   lw_demo_helper wait-panel SECONDS      waits until the monitor's panel is shown
+//   lw_demo_helper close                   closes the monitor as its close box does and
+//                                          waits for it to end
+//
+// It exits with 0 when it did what was asked, 1 otherwise (with a line on the error stream).
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "monitor/core/win32/tests/dialer_stand_in.h"
+
+namespace {
+
+struct Found {
+    HWND window = nullptr;
+    const char* className = nullptr;
+    const char* title = nullptr;
+    bool visibleOnly = true;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM wanted) {
+    auto& found = *reinterpret_cast<Found*>(wanted);
+    char className[64] = {};
+    char title[128] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if ((found.visibleOnly && !IsWindowVisible(window)) ||
+        lstrcmpiA(className, found.className) != 0 ||
+        (found.title != nullptr && lstrcmpA(title, found.title) != 0)) {
+        return TRUE;
+    }
+    found.window = window;
+    return FALSE;
+}
+
+HWND FindTopLevel(const char* className, const char* title, bool visibleOnly = true) {
+    Found found{nullptr, className, title, visibleOnly};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&found));
+    return found.window;
+}
+
+HWND MonitorPanel() {
+    return FindTopLevel("LwForm", "LineWink");
+}
+
+int Fail(const std::string& what) {
+    std::fprintf(stderr, "lw_demo_helper: %s\n", what.c_str());
+    return 1;
+}
+
+void Pump(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(20);
+    }
+}
+
+// The screen's pixels in `area` as a 24-bit bitmap file.
+bool SaveScreenArea(const RECT& area, const std::string& file) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) {
+        return false;
+    }
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    const DWORD size = stride * static_cast<DWORD>(height);
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + size;
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), size);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return static_cast<bool>(out);
+}
+
+int WaitPanel(int seconds) {
+    for (int i = 0; i < seconds * 10; ++i) {
+        if (MonitorPanel() != nullptr) {
+            return 0;
+        }
+        Sleep(100);
+    }
+    return Fail("the monitor's panel did not appear");
+}
+
+int ShootPanel(const std::string& file) {
+    const HWND panel = MonitorPanel();
+    if (panel == nullptr) {
+        return Fail("the monitor's panel is not shown");
+    }
+    RECT area;
+    GetWindowRect(panel, &area);
+    return SaveScreenArea(area, file) ? 0 : Fail("cannot write " + file);
+}
+
+LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A plain captioned window with minimise and maximise boxes, like any program's.
+int ShootCaption(int seconds, const std::string& file) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DocumentProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = "LwDemoDocument";
+    RegisterClassA(&windowClass);
+    const HWND document =
+        CreateWindowExA(0, "LwDemoDocument", "Letter.txt - Editor", WS_OVERLAPPEDWINDOW, 40, 40,
+                        460, 140, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(document, SW_SHOWNORMAL);
+    SetForegroundWindow(document);
+    Pump(static_cast<DWORD>(seconds) * 1000);
+    RECT area;
+    GetWindowRect(document, &area);
+    area.bottom = area.top + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME) + 4;
+    const bool saved = SaveScreenArea(area, file);
+    DestroyWindow(document);
+    return saved ? 0 : Fail("cannot write " + file);
+}
+
+BOOL CALLBACK FindShownTooltip(HWND window, LPARAM found) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (IsWindowVisible(window) && lstrcmpiA(className, "tooltips_class32") == 0) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The pointer rests on the first icon of the notification area until its tooltip shows.
+int ReadHint(const std::string& textFile, const std::string& pictureFile) {
+    const HWND tray = FindTopLevel("Shell_TrayWnd", nullptr);
+    if (tray == nullptr) {
+        return Fail("no notification area is shown");
+    }
+    RECT bounds;
+    GetWindowRect(tray, &bounds);
+    const int iconSize = GetSystemMetrics(SM_CXSMICON);
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        SetCursorPos(bounds.left + iconSize / 2 + 2 + attempt % 2, bounds.top + iconSize / 2 + 2);
+        Pump(250);
+        HWND tip = nullptr;
+        EnumWindows(FindShownTooltip, reinterpret_cast<LPARAM>(&tip));
+        char text[256] = {};
+        if (tip != nullptr && GetWindowTextA(tip, text, sizeof text) > 0) {
+            std::ofstream(textFile, std::ios::binary) << text << "\n";
+            if (!pictureFile.empty()) {
+                RECT area;
+                GetWindowRect(tip, &area);
+                UnionRect(&area, &area, &bounds);
+                SaveScreenArea(area, pictureFile);
+            }
+            return 0;
+        }
+    }
+    return Fail("the tray icon's tooltip did not show");
+}
+
+int DriveDialer(const std::vector<std::string>& arguments) {
+    const HWND dialer = FindTopLevel("#32770", lw::testing::kStandInTitle, false);
+    if (dialer == nullptr) {
+        return Fail("the dial-up program is not running");
+    }
+    const std::string command = arguments.empty() ? "" : arguments[0];
+    if (command == "traffic" && arguments.size() == 3) {
+        SendMessageA(dialer, lw::testing::kAddTraffic,
+                     std::strtoul(arguments[1].c_str(), nullptr, 10),
+                     std::strtol(arguments[2].c_str(), nullptr, 10));
+    } else if (command == "drop") {
+        SendMessageA(dialer, lw::testing::kDrop, 0, 0);
+    } else if (command == "close") {
+        PostMessageA(dialer, WM_CLOSE, 0, 0);
+    } else {
+        return Fail("unknown dialer command");
+    }
+    return 0;
+}
+
+int CloseMonitor() {
+    const HWND panel = FindTopLevel("LwForm", "LineWink", false);
+    if (panel == nullptr) {
+        return Fail("the monitor is not running");
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(panel, &processId);
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    PostMessageA(panel, WM_SYSCOMMAND, SC_CLOSE, 0);
+    const bool ended = process != nullptr && WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+    return ended ? 0 : Fail("the monitor did not end");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::string command = arguments.empty() ? "" : arguments[0];
+    if (command == "panel" && arguments.size() == 2) {
+        return ShootPanel(arguments[1]);
+    }
+    if (command == "caption" && arguments.size() == 3) {
+        return ShootCaption(std::atoi(arguments[1].c_str()), arguments[2]);
+    }
+    if (command == "hint" && arguments.size() >= 2) {
+        return ReadHint(arguments[1], arguments.size() > 2 ? arguments[2] : "");
+    }
+    if (command == "dialer") {
+        return DriveDialer({arguments.begin() + 1, arguments.end()});
+    }
+    if (command == "wait-panel" && arguments.size() == 2) {
+        return WaitPanel(std::atoi(arguments[1].c_str()));
+    }
+    if (command == "close") {
+        return CloseMonitor();
+    }
+    return Fail("usage: see the head of demo_helper.cpp");
+}
