@@ -142,9 +142,9 @@ ModalResult Form::ShowModal() {
     return modalResult_;
 }
 
+// A result set while the form was being shown, or an ended program, ends it before waiting.
 void Form::RunModalLoop() {
     while (true) {
-        application_.HandleMessage();
         if (application_.Terminated()) {
             modalResult_ = ModalResult::Cancel;
         }
@@ -154,6 +154,7 @@ void Form::RunModalLoop() {
                 return;
             }
         }
+        application_.HandleMessage();
     }
 }
 

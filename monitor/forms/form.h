@@ -28,6 +28,11 @@
 // its controls in OnMessage. Rules worth testing natively stay out of the view: they take a
 // Form& (or the controls' values) and are tested with the fakes in tests/fakes.
 //
+// The tray icon is a component of the main window: make it there with
+// `Component::Create<TPGTrayIcon95>(*this, trayServices.Services())` (monitor/tray), setting
+// its stored properties between BeginLoading and EndLoading. Win32Application::Run shows the
+// application window and the main form and runs the message loop until the main form closes.
+//
 // A modal box (the about box) is shown with ShowModal, which disables the other windows, runs
 // the message loop until something sets the modal result (a button, SetModalResult, or closing
 // the box, which gives ModalResult::Cancel) and returns that result. The tray component's

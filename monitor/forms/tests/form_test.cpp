@@ -138,6 +138,14 @@ TEST_F(FormTest, TheQuitMessageEndsAModalShowingAsCancelled) {
     desktop.system.Post([&] { app.Terminate(); });
     EXPECT_EQ(dialog.ShowModal(), ModalResult::Cancel);
     EXPECT_TRUE(app.Terminated());
+    // Once the program has ended, a modal showing does not wait for messages at all.
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Cancel);
+}
+
+TEST_F(FormTest, AResultSetAsTheFormIsShownEndsTheShowingAtOnce) {
+    auto decided = [&](Component&) { dialog.SetModalResult(ModalResult::Yes); };
+    dialog.OnShow = NotifyEvent::Call(decided);
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Yes);
 }
 
 TEST_F(FormTest, TheApplicationMinimisesWithItsFormsAndComesBackWithThem) {
