@@ -84,4 +84,12 @@ ScriptBuild BuildScriptFile(const ordered_json& json, const EventRegistry& regis
     return {std::move(*bytes), ""};
 }
 
+ScriptBuild BuildScriptFile(const std::string& jsonText, const EventRegistry& registry) {
+    try {
+        return BuildScriptFile(ordered_json::parse(jsonText), registry);
+    } catch (const ordered_json::exception& error) {
+        return {{}, error.what()};
+    }
+}
+
 }  // namespace aw

@@ -44,4 +44,8 @@ struct ScriptBuild {
 // The script file that `json` describes.
 ScriptBuild BuildScriptFile(const nlohmann::ordered_json& json, const EventRegistry& registry);
 
+// The same from the document's text: a text that is no JSON, or that the JSON library refuses
+// in any other way (such as a number out of range), is a fault with the library's message.
+ScriptBuild BuildScriptFile(const std::string& jsonText, const EventRegistry& registry);
+
 }  // namespace aw

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 
@@ -72,14 +71,7 @@ int Build(const std::string& jsonPath, const std::string& scriptPath, const Even
         err << "Unable to read " << jsonPath << '\n';
         return 1;
     }
-    nlohmann::ordered_json json;
-    try {
-        json = nlohmann::ordered_json::parse(*text);
-    } catch (const nlohmann::ordered_json::parse_error& error) {
-        err << jsonPath << ": " << error.what() << '\n';
-        return 1;
-    }
-    const ScriptBuild build = BuildScriptFile(json, registry);
+    const ScriptBuild build = BuildScriptFile(*text, registry);
     if (!build.Error.empty()) {
         err << jsonPath << ": " << build.Error << '\n';
         return 1;

@@ -77,6 +77,9 @@ TEST_F(ScriptDumpCommand, FailuresGoToTheErrorStreamWithExitCodeOne) {
     Save(PathOf("bad.json"), "{\"width\": ");
     EXPECT_EQ(Run({"--build", PathOf("bad.json"), PathOf("out.inf")}), 1);
     EXPECT_EQ(err.str().rfind(PathOf("bad.json") + ": [json.exception.parse_error", 0), 0u);
+    Save(PathOf("huge.json"), "[1e999]");
+    EXPECT_EQ(Run({"--build", PathOf("huge.json"), PathOf("out.inf")}), 1);
+    EXPECT_EQ(err.str().rfind(PathOf("huge.json") + ": [json.exception.out_of_range", 0), 0u);
 
     Save(PathOf("wrong.json"), R"({"width": 16, "version": 299})");
     EXPECT_EQ(Run({"--build", PathOf("wrong.json"), PathOf("out.inf")}), 1);
