@@ -65,6 +65,11 @@ void ScriptWriter::CharText(const char*, char* buffer, std::size_t size) {
     PutText(buffer, length);
 }
 
+// Every word fits: a 16-bit file holds its bits as they are, a 32-bit file zero-extends them.
+void ScriptWriter::DatePart(const char*, std::uint16_t& part) {
+    Put(part, shortInts_ ? 2 : 4);
+}
+
 std::optional<std::vector<std::uint8_t>> WriteScript(InstallScript& script, bool shortInts,
                                                      std::int32_t version) {
     ScriptWriter writer(script, shortInts, version);

@@ -28,6 +28,7 @@ class ScriptWriter : public FieldVisitor {
     void Long(const char* name, std::int32_t& value) override;
     void Text(const char* name, std::string& value) override;
     void CharText(const char* name, char* buffer, std::size_t size) override;
+    void DatePart(const char* name, std::uint16_t& part) override;
 
   private:
     void Put(std::uint32_t value, std::size_t size);

@@ -263,6 +263,14 @@ void JsonReader::CharText(const char* name, char* buffer, std::size_t size) {
     std::memcpy(buffer, text.data(), text.size());
 }
 
+// The word of the system's time record, in either width: what a file holds is what it dumps.
+void JsonReader::DatePart(const char* name, std::uint16_t& part) {
+    std::int64_t number = 0;
+    if (!Stopped() && Integer(name, 0, kUint16Max, "a date-time part", number)) {
+        part = static_cast<std::uint16_t>(number);
+    }
+}
+
 void JsonReader::BeginRecord(const char* name) {
     std::string path;
     const ordered_json* json = Stopped() ? nullptr : Next(name, Shape::Record, path);

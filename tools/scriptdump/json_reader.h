@@ -45,6 +45,7 @@ class JsonReader : public FieldVisitor {
     void Long(const char* name, std::int32_t& value) override;
     void Text(const char* name, std::string& value) override;
     void CharText(const char* name, char* buffer, std::size_t size) override;
+    void DatePart(const char* name, std::uint16_t& part) override;
     void BeginRecord(const char* name) override;
     void EndRecord() override;
     void BeginList(const char* name) override;

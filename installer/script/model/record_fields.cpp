@@ -11,27 +11,31 @@ void FieldVisitor::Int(const char* name, std::int32_t& value, std::int32_t min, 
     }
 }
 
+// A 16-bit file holds the word as it is (FF FF is 65535); a 32-bit file's int keeps its low 16
+// bits, as the system's time record would.
+void FieldVisitor::DatePart(const char* name, std::uint16_t& part) {
+    std::int32_t value = part;
+    Int(name, value);
+    if (pass_ == FieldPass::Read && !failed_) {
+        part = static_cast<std::uint16_t>(value);
+    }
+}
+
 void FieldVisitor::DateTime(const char* name, SystemTime& time) {
     if (failed_) {
         return;
     }
-    std::int32_t parts[6] = {time.wYear, time.wMonth,  time.wDay,
-                             time.wHour, time.wMinute, time.wSecond};
-    static const char* const kNames[6] = {"year", "month", "day", "hour", "minute", "second"};
-    BeginRecord(name);
-    for (int i = 0; i < 6; ++i) {
-        Int(kNames[i], parts[i]);
-    }
-    EndRecord();
-    if (pass_ == FieldPass::Read && !failed_) {
+    if (pass_ == FieldPass::Read) {
         time = SystemTime{};
-        time.wYear = static_cast<std::uint16_t>(parts[0]);
-        time.wMonth = static_cast<std::uint16_t>(parts[1]);
-        time.wDay = static_cast<std::uint16_t>(parts[2]);
-        time.wHour = static_cast<std::uint16_t>(parts[3]);
-        time.wMinute = static_cast<std::uint16_t>(parts[4]);
-        time.wSecond = static_cast<std::uint16_t>(parts[5]);
     }
+    BeginRecord(name);
+    DatePart("year", time.wYear);
+    DatePart("month", time.wMonth);
+    DatePart("day", time.wDay);
+    DatePart("hour", time.wHour);
+    DatePart("minute", time.wMinute);
+    DatePart("second", time.wSecond);
+    EndRecord();
 }
 
 std::unique_ptr<Event> FieldVisitor::NewEvent(std::int32_t typeCode) {

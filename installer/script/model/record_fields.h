@@ -67,6 +67,9 @@ class FieldVisitor {
     virtual void EndRecord() {}
     virtual void BeginList(const char* name) { (void)name; }
     virtual void EndList() {}
+    // One part of a date-time: an int in the file, a 16-bit word in the system's time record,
+    // which is all that a part keeps in either width. Visited as an Int unless overridden.
+    virtual void DatePart(const char* name, std::uint16_t& part);
 
     // Reading fails when the value lies outside min..max.
     void Int(const char* name, std::int32_t& value, std::int32_t min, std::int32_t max);

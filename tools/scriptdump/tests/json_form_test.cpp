@@ -104,6 +104,19 @@ TEST_F(JsonForm, WrongTypesAndValuesNameTheirPath) {
               "firstDirectory: holds a NUL character, which ends a fixed text");
 }
 
+// A part is a word of the system's time record in either width, and only that.
+TEST_F(JsonForm, DatePartsMustFitTheTimeRecord) {
+    EXPECT_EQ(BuildError("/ScriptDescription/stamp/year", -1),
+              "ScriptDescription.stamp.year: -1 does not fit a date-time part (0 to 65535)");
+    ordered_json json = TinyDump();
+    json["width"] = 32;
+    json["ScriptDescription"]["stamp"]["year"] = 70000;
+    EXPECT_EQ(BuildScriptFile(json, registry).Error,
+              "ScriptDescription.stamp.year: 70000 does not fit a date-time part (0 to 65535)");
+    json["ScriptDescription"]["stamp"]["year"] = 65535;
+    EXPECT_EQ(BuildScriptFile(json, registry).Error, "");
+}
+
 // The builder refuses what the installer's loader would refuse.
 TEST_F(JsonForm, ValuesTheLoaderRefusesAreRefused) {
     EXPECT_EQ(BuildError("/EVENT/0/UndoClass", 3),

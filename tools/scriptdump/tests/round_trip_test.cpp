@@ -1,6 +1,8 @@
 // Script files to their JSON form and back: the same bytes, whatever the width and version.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "installer/script/events/event_classes.h"
 #include "installer/script/events/event_registry.h"
 #include "installer/script/model/script_loader.h"
@@ -95,6 +97,27 @@ TEST_P(JsonRoundTrip, EveryTextIsBuiltFromTheJson) {
     InstallScript loaded;
     ASSERT_EQ(ReadScript(build.Bytes, loaded, registry), ScriptReadResult::Loaded);
     EXPECT_EQ(loaded.Info.ProductName.substr(loaded.Info.ProductName.size() - 3), "\xe9\xff\x80");
+}
+
+// A 16-bit file stores a part of 65535 as FF FF, a 32-bit file as FF FF 00 00; either way the
+// part dumps as 65535 and builds back into the same bytes.
+TEST_P(JsonRoundTrip, DatePartsOfAllBitsSetComeBack) {
+    InstallScript script = testing::SampleScript();
+    script.Events.Clear();
+    SystemTime& stamp = script.Description.Stamp;
+    stamp.wYear = stamp.wMonth = stamp.wDay = stamp.wHour = stamp.wMinute = stamp.wSecond = 65535;
+    const auto bytes = WriteScript(script, GetParam().shortInts, GetParam().version);
+    ASSERT_TRUE(bytes.has_value());
+    const std::vector<std::uint8_t> part = GetParam().shortInts
+                                               ? std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}
+                                               : std::vector<std::uint8_t>{0xFF, 0xFF, 0, 0};
+    EXPECT_NE(std::search(bytes->begin(), bytes->end(), part.begin(), part.end()), bytes->end());
+
+    const ordered_json dump = Dumped(*bytes);
+    EXPECT_EQ(dump["ScriptDescription"]["stamp"]["year"], 65535);
+    const ScriptBuild build = BuildScriptFile(dump, registry);
+    EXPECT_EQ(build.Error, "");
+    EXPECT_EQ(build.Bytes, *bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, JsonRoundTrip, testing::EveryFormat(), testing::FormatName);
