@@ -1,5 +1,7 @@
 #include "installer/script/model/record_fields.h"
 
+#include <array>
+
 #include "installer/script/model/event.h"
 
 namespace aw {
@@ -8,6 +10,15 @@ void FieldVisitor::Int(const char* name, std::int32_t& value, std::int32_t min, 
     Int(name, value);
     if (pass_ == FieldPass::Read && !failed_ && (value < min || value > max)) {
         Fail();
+    }
+}
+
+void FieldVisitor::FixedText(const char* name, aw::FixedText& text) {
+    std::array<char, kFixedTextSize> buffer{};
+    text.Value().copy(buffer.data(), buffer.size() - 1);
+    CharText(name, buffer.data(), buffer.size());
+    if (pass_ == FieldPass::Read && !failed_) {
+        text.Assign(buffer.data());
     }
 }
 

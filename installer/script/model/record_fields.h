@@ -73,9 +73,8 @@ class FieldVisitor {
 
     // Reading fails when the value lies outside min..max.
     void Int(const char* name, std::int32_t& value, std::int32_t min, std::int32_t max);
-    void FixedText(const char* name, aw::FixedText& text) {
-        CharText(name, text.data(), text.size());
-    }
+    // Visited as a terminated buffer of 260 bytes, which exists only for the visit.
+    void FixedText(const char* name, aw::FixedText& text);
     template <std::size_t N>
     void CharText(const char* name, char (&buffer)[N]) {
         CharText(name, buffer, N);

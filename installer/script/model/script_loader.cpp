@@ -1,5 +1,6 @@
 #include "installer/script/model/script_loader.h"
 
+#include <new>
 #include <vector>
 
 #include "installer/script/model/error_report.h"
@@ -36,18 +37,8 @@ void MarkUpgraded(InstallScript& script) {
     }
 }
 
-std::string JoinPath(const std::string& directory, const char* name) {
-    if (!directory.empty() && directory.back() == '\\') {
-        return directory + name;
-    }
-    return directory + "\\" + name;
-}
-
-}  // namespace
-
-ScriptReadResult ReadScript(std::span<const std::uint8_t> bytes, InstallScript& script,
-                            const EventFactory& events) {
-    script = InstallScript();
+ScriptReadResult ReadModel(std::span<const std::uint8_t> bytes, InstallScript& script,
+                           const EventFactory& events) {
     ScriptReader reader(bytes, script, events);
     const bool headerRead = ReadHeader(reader, script);
     if (headerRead) {
@@ -63,6 +54,30 @@ ScriptReadResult ReadScript(std::span<const std::uint8_t> bytes, InstallScript& 
     MarkUpgraded(script);
     script.Loaded = true;
     return ScriptReadResult::Loaded;
+}
+
+std::string JoinPath(const std::string& directory, const char* name) {
+    if (!directory.empty() && directory.back() == '\\') {
+        return directory + name;
+    }
+    return directory + "\\" + name;
+}
+
+}  // namespace
+
+ScriptReadResult ReadScript(std::span<const std::uint8_t> bytes, InstallScript& script,
+                            const EventFactory& events) {
+    script = InstallScript();
+    if (bytes.size() > kLargestScript) {
+        return ScriptReadResult::Malformed;
+    }
+    try {
+        return ReadModel(bytes, script, events);
+    } catch (const std::bad_alloc&) {
+        // Given up whole: a script that does not fit in memory is as unusable as a damaged one.
+        script = InstallScript();
+        return ScriptReadResult::Malformed;
+    }
 }
 
 std::optional<std::string> FindScript(ScriptFiles& files) {
@@ -88,10 +103,14 @@ bool LoadScript(ScriptFiles& files, const EventFactory& events, ErrorReport& rep
         report.ReportError("install.inf or setup.inf not found");
         return false;
     }
-    std::vector<std::uint8_t> bytes;
     ScriptReadResult result = ScriptReadResult::Malformed;
-    if (files.ReadWholeFile(*path, bytes)) {
-        result = ReadScript(bytes, script, events);
+    try {
+        std::vector<std::uint8_t> bytes;
+        if (files.ReadWholeFile(*path, bytes)) {
+            result = ReadScript(bytes, script, events);
+        }
+    } catch (const std::bad_alloc&) {
+        // No room even for the file's bytes: unloadable like any other.
     }
     if (result == ScriptReadResult::Loaded) {
         return true;

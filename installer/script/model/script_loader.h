@@ -17,7 +17,8 @@ class ScriptFiles;
 enum class ScriptReadResult { Loaded, Malformed, UnknownEvent };
 
 // Decodes a whole script file into `script`, which it empties first; references are resolved
-// and an older version is marked as upgraded. Reports nothing.
+// and an older version is marked as upgraded. Reports nothing. A file over kLargestScript, and
+// one whose model does not fit in memory, is malformed.
 ScriptReadResult ReadScript(std::span<const std::uint8_t> bytes, InstallScript& script,
                             const EventFactory& events);
 

@@ -4,15 +4,16 @@
 
 namespace aw {
 
+void FixedText::Assign(std::string_view value) {
+    value_ = value.substr(0, std::min(value.find('\0'), kFixedTextSize - 1));
+}
+
 std::string FixedTextValue(const FixedText& text) {
-    const auto end = std::find(text.begin(), text.end(), '\0');
-    return std::string(text.begin(), end);
+    return text.Value();
 }
 
 void SetFixedText(FixedText& text, const std::string& value) {
-    const std::size_t length = std::min(value.size(), kFixedTextSize - 1);
-    std::copy_n(value.begin(), length, text.begin());
-    std::fill(text.begin() + static_cast<std::ptrdiff_t>(length), text.end(), '\0');
+    text.Assign(value);
 }
 
 }  // namespace aw

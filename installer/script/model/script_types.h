@@ -2,11 +2,11 @@
 // references between lists and the owning record list.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,7 +14,18 @@ namespace aw {
 
 // Room for a path of 259 characters and its terminator.
 inline constexpr std::size_t kFixedTextSize = 260;
-using FixedText = std::array<char, kFixedTextSize>;
+
+// A text that a request copies into a path-sized buffer. Scripts hold long lists of them,
+// mostly short or empty, so each keeps only its characters until a request is filled.
+class FixedText {
+  public:
+    const std::string& Value() const { return value_; }
+    // At most 259 characters, up to the first NUL: what a terminated buffer would hold.
+    void Assign(std::string_view value);
+
+  private:
+    std::string value_;
+};
 
 // The text up to the terminator.
 std::string FixedTextValue(const FixedText& text);

@@ -8,8 +8,6 @@ namespace {
 
 // The longest path the system can hand out.
 constexpr DWORD kLongestPath = 32768;
-// Far beyond any script a builder writes; refusing it beats running out of memory.
-constexpr DWORD kLargestScript = 256u * 1024 * 1024;
 
 class FileHandle {
   public:

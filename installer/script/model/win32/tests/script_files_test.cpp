@@ -146,5 +146,21 @@ TEST_F(ScriptFilesTest, WrittenScriptIsReadToTheEndAndLoadsWithEveryEventClass) 
     EXPECT_TRUE(report.Errors.empty());
 }
 
+// A script padded to the largest size still loads (what follows its fields is ignored); one
+// byte more is not even read.
+TEST_F(ScriptFilesTest, ScriptsOverTheLargestSizeAreNotRead) {
+    Bytes bytes = Script("padded");
+    bytes.resize(kLargestScript);
+    Put(install, bytes);
+    EXPECT_TRUE(Load());
+    bytes.push_back(0);
+    Put(install, bytes);
+    Bytes read = {1};
+    EXPECT_FALSE(files.ReadWholeFile(install, read));
+    EXPECT_TRUE(read.empty());
+    EXPECT_FALSE(Load());
+    EXPECT_EQ(report.Errors, std::vector<std::string>{"Unable to load " + install});
+}
+
 }  // namespace
 }  // namespace aw
