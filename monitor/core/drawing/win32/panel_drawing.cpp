@@ -25,14 +25,21 @@ void PanelDrawing::Paint() {
     EndPaint(handle_, &paint);
 }
 
+// Drawn straight onto the window, shown or hidden, so that a window the drawing has yet to
+// size, or one hidden in the tray, keeps its title-bar display and tray icon. The paint that
+// the tick asked for is then done; only a window that changed its size is left to repaint.
 void PanelDrawing::DrawNow() {
-    if (IsWindowVisible(handle_)) {
-        RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        return;
-    }
+    RECT before{};
+    GetWindowRect(handle_, &before);
     const HDC dc = GetDC(handle_);
     DrawOn(dc);
     ReleaseDC(handle_, dc);
+    RECT after{};
+    GetWindowRect(handle_, &after);
+    if (after.right - after.left == before.right - before.left &&
+        after.bottom - after.top == before.bottom - before.top) {
+        ValidateRect(handle_, nullptr);
+    }
 }
 
 void PanelDrawing::UseCaptionFont() {

@@ -41,8 +41,7 @@ class PanelDrawing {
 
     // Draws the panel for WM_PAINT.
     void Paint();
-    // Draws at once, for the tick: through a paint when the window is shown, else straight
-    // (the title-bar display and the tray icon are kept up while the panel is hidden).
+    // Draws at once, for the tick, whether the window is shown or not.
     void DrawNow();
     bool EraseBackground(HDC dc) const { return window_.EraseBackground(dc); }
     void OnResize() { painter_.OnResize(); }
