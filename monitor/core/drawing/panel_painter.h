@@ -62,6 +62,10 @@ class PanelPainter {
     void RemoveTitleBarDisplay();
     // The window the title-bar display was last drawn on; 0 when none.
     CaptionWindowId TitleBarWindow() const { return titleWindow_; }
+    void ForgetTitleBarWindow() {
+        titleWindow_ = 0;
+        titleTimeDrawn_.clear();
+    }
 
     // The window height of the present layout, known from the first drawing on (0 before).
     int PanelHeight() const { return panelHeight_; }

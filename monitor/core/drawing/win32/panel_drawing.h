@@ -3,10 +3,10 @@
 //
 // How the main window uses it
 // ---------------------------
-// The main window makes one PanelDrawing once its window exists (creation: set the frame with
-// InitialPanelBounds(settings) from ../panel_size.h, then ApplyBorderStyle) and keeps it to
+// The main window makes one PanelDrawing once its window exists (its frame from
+// InitialPanelBounds(settings) in ../panel_size.h, then ApplyBorderStyle) and keeps it to
 // the end of Shutdown, where destroying it deletes the bitmaps, the two GDI fonts and the
-// memory device context. It hands over:
+// memory device contexts. It hands over:
 //
 //     WM_PAINT        drawing.Paint()                  (BeginPaint and EndPaint inside)
 //     WM_ERASEBKGND   drawing.EraseBackground(dc)      (true: answer 1)
@@ -15,9 +15,12 @@
 // and, for the tick's WindowActions, DrawPanelNow -> drawing.DrawNow() and
 // RemoveTitleBarDisplay -> drawing.RemoveTitleBarDisplay(). Further calls: MakeGdiFonts() at
 // creation and whenever a font setting changes (also after OpenSetup's Cancel, with
-// ApplyBorderStyle()); UseCaptionFont() on WM_WININICHANGE and for the settings dialog's
-// "Reset Font"; SetPanelHeight() when ApplyTitleBar shrinks the panel; SetTrayIcon() once the
-// tray component exists; TitleBarWindow() for Shutdown's caption repaint.
+// ApplyBorderStyle()); ForgetTitleBarWindow() at creation; UseCaptionFont() on
+// WM_WININICHANGE and for the settings dialog's "Reset Font"; SetPanelHeight() when
+// ApplyTitleBar shrinks the panel. The tray icon: make a TrayIconBinding
+// (tray_icon_binding.h) on the tray component, which loads the eight modem icons, and hand it
+// to SetTrayIcon(). Shutdown's caption repaint finds its window with
+// ForegroundTopLevelWindow() (caption_windows.h).
 //
 // What the drawing needs of the main window comes through PanelHost (../drawing_services.h).
 // The bitmaps and icons are the resources of monitor/resources/line_wink.rc, which the
@@ -51,6 +54,7 @@ class PanelDrawing {
     // A single border for the large layouts, a sizeable one for the others.
     void ApplyBorderStyle();
     void RemoveTitleBarDisplay() { painter_.RemoveTitleBarDisplay(); }
+    void ForgetTitleBarWindow() { painter_.ForgetTitleBarWindow(); }
     HWND TitleBarWindow() const { return reinterpret_cast<HWND>(painter_.TitleBarWindow()); }
 
     int PanelHeight() const { return painter_.PanelHeight(); }

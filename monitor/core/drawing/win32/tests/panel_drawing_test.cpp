@@ -7,8 +7,12 @@
 #include "monitor/core/drawing/high_speed.h"
 #include "monitor/core/drawing/lamp_layouts.h"
 #include "monitor/core/drawing/win32/tests/panel_rig.h"
+#include "monitor/core/drawing/win32/tray_icon_binding.h"
 #include "monitor/core/sampling_signals.h"
 #include "monitor/core/tests/fakes/sampling_fakes.h"
+#include "monitor/forms/win32/application_window.h"
+#include "monitor/forms/win32/form_window.h"
+#include "monitor/tray/win32/tray_services.h"
 
 namespace lw {
 namespace {
@@ -266,19 +270,36 @@ TEST_F(PanelDrawingTest, OrdinaryTicksLoadNoBitmap) {
     EXPECT_EQ(rig.drawing->Resources().Loads(), loads + 3);  // strip, lit and unlit lamps
 }
 
-TEST(TrayHint, DisconnectedWithTheDriverWatchingNoPort) {
+// The tray icon component on a form of the program, as the main window owns it.
+TEST(TrayIcon, HintAndIconWhileDisconnectedWithTheDriverWatchingNoPort) {
     testing::FakeSources sources;
     sources.driver.open = true;
     sources.driver.watched = "";
     SignalSampler sampler(sources.Sources());
+    Win32Application app("LineWink");
+    Win32Form form(app, {.caption = "LineWink"});
+    Win32TrayServices services;
+    auto& tray = Component::Create<TPGTrayIcon95>(form, services.Services());
+    TrayIconBinding binding(tray);
     PanelRig rig(&sampler);
+    rig.drawing->SetTrayIcon(&binding);
     rig.settings.ShowTrayIcon = 1;
     rig.settings.DefaultPort = 2;
     rig.Show();
-    EXPECT_TRUE(rig.tray.active);
-    EXPECT_EQ(rig.tray.hint, " LineWink 2.2 - COM2");
-    EXPECT_EQ(rig.tray.picture, (TrayPicture{1, false}));
+    EXPECT_TRUE(tray.Active());
+    EXPECT_EQ(tray.Hint(), " LineWink 2.2 - COM2");
+    EXPECT_NE(binding.IconOf({1, false}).Handle(), 0u);
+    EXPECT_EQ(tray.Icon().Handle(), binding.IconOf({1, false}).Handle());
     EXPECT_GT(rig.taskbarHidden, 0);
+
+    rig.sampling.Current.CD = 1;
+    rig.sampling.Current.RD = 1;
+    rig.drawing->DrawNow();
+    EXPECT_EQ(tray.Icon().Handle(), binding.IconOf({2, true}).Handle());
+    EXPECT_EQ(tray.Hint().rfind("0 bytes received 0 bytes sent ", 0), 0u);
+    rig.settings.ShowTrayIcon = 0;
+    rig.drawing->DrawNow();
+    EXPECT_FALSE(tray.Active());
 }
 
 }  // namespace
