@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "monitor/core/connection_tracker.h"
+#include "monitor/core/drawing/tests/fakes/drawing_fakes.h"
 #include "monitor/core/drawing/win32/panel_drawing.h"
 #include "monitor/core/tests/fakes/connection_fakes.h"
 #include "monitor/core/tests/fakes/fake_system.h"
@@ -32,16 +33,6 @@ class Pixels {
 
 // Runs the messages waiting, for a little while.
 void Settle();
-
-class RecordingTray : public TrayIconTarget {
-  public:
-    void SetActive(bool a) override { active = a; }
-    void SetHint(const std::string& h) override { hint = h; }
-    void SetPicture(TrayPicture p) override { picture = p; }
-    bool active = false;
-    std::string hint;
-    TrayPicture picture;
-};
 
 // The main window's part: a captioned popup with a minimise box that hands its paint,
 // erase and size messages to the drawing, and the tick with scripted lines.
@@ -83,7 +74,7 @@ class PanelRig : public PanelHost, public WindowActions {
     ConnectionState connection;
     ScriptedSampler scripted;
     FakeClock clock;
-    RecordingTray tray;
+    FakeTray tray;
     HWND window = nullptr;
     std::unique_ptr<PanelDrawing> drawing;
     int taskbarHidden = 0;
