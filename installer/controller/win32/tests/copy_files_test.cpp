@@ -1,6 +1,7 @@
 // File installation against real files, the real registry, the real version library and the
-// built "lzpunz2.dll": split files across disk folders, files held open by another process,
-// criteria on real file sizes and version resources, SharedDLLs, and the log each change leaves.
+// built "lzpunz2.dll": split files across disk folders laid out by the packer, files held open by
+// another process, criteria on real file sizes and version resources, SharedDLLs, and the log each
+// change leaves.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,9 +19,9 @@
 #include "installer/controller/win32/win32_file_system.h"
 #include "installer/controller/win32/win32_shared_count_values.h"
 #include "installer/controller/win32/win32_version_library.h"
-#include "installer/lzpunz2/compressor.h"
 #include "installer/oplog/record_sink.h"
 #include "installer/script/model/tests/fakes/fake_report.h"
+#include "tools/distpack/packer.h"
 
 namespace aw {
 namespace {
@@ -100,23 +101,28 @@ class CopyFilesTest : public ::testing::Test {
 
 TEST_F(CopyFilesTest, ASplitCompressedFileAsksForTheMissingSecondDiskAndIsCompleted) {
     const Bytes content = Noise(300000, 3);
-    const Bytes packed = lzpunz::Compress(content);
-    const std::size_t split = packed.size() / 2;
-    fs::create_directories(In("media\\disk001"));
-    Put(In("media\\disk001\\BIG.DA_"), Bytes(packed.begin(), packed.begin() + split));
+    Put(In("BIG.DAT"), content);
+    MediaOptions options;
+    options.DiskFolders = true;
+    options.DiskSize = 200000;
+    options.ClusterSize = 1;
+    const PackResult packed = PackMedia({{In("BIG.DAT"), "", true, false}}, options, In("media"));
+    ASSERT_EQ(packed.Error, "");
+    ASSERT_EQ(packed.Files.size(), 1u);
+    ASSERT_EQ(packed.Files[0].Pieces, 2);
+    // The second disk is not in the drive yet; the user puts it in when asked.
+    fs::rename(In("media\\disk002"), In("away"));
     media.Root = In("media");
     media.Directory = In("media\\disk001");
-    // The user puts the second disk in when asked.
-    media.OnInsert = [&](std::int32_t) {
-        fs::create_directories(In("media\\disk002"));
-        Put(In("media\\disk002\\BIG.001"), Bytes(packed.begin() + split, packed.end()));
-    };
+    media.OnInsert = [&](std::int32_t) { fs::rename(In("away"), In("media\\disk002")); };
+
     DistributionEntry entry;
-    entry.Name = "BIG.DAT";
-    entry.SegmentCount = 2;
+    entry.Name = packed.Files[0].Name;
+    entry.FirstDisk = packed.Files[0].FirstDisk;
+    entry.SegmentCount = packed.Files[0].Pieces;
     entry.Compressed = 1;
-    entry.Size = static_cast<std::uint32_t>(content.size());
-    entry.StoredSize = static_cast<std::uint32_t>(packed.size());
+    entry.Size = packed.Files[0].Size;
+    entry.StoredSize = packed.Files[0].StoredSize;
     entry.Stamp = {1999, 12, 0, 31, 23, 59, 58, 0};
     FileRequest request;
     request.Entry = &entry;
@@ -129,7 +135,7 @@ TEST_F(CopyFilesTest, ASplitCompressedFileAsksForTheMissingSecondDiskAndIsComple
     EXPECT_EQ(CompareTimes(files.LastWriteTime(request.DestinationPath).value(), entry.Stamp), 0);
     EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{In("app")},
                                                   logrec::FileCreated{In("app\\BIG.DAT")}}));
-    EXPECT_GE(progress.Messages, static_cast<int>(packed.size() / 2048));
+    EXPECT_GE(progress.Messages, static_cast<int>(entry.StoredSize / 2048));
 }
 
 // Another program that has the file open and will not let it be deleted or replaced.
