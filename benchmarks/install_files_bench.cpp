@@ -80,7 +80,7 @@ int Pack(const std::string& from, const std::string& media) {
 }
 
 // The controller's side, as the install run has it: one source directory, a progress window
-// whose steps let window messages run, nobody to ask.
+// whose steps let window messages run (paced), nobody to ask.
 class BenchHost : public DistributionMedia,
                   public ProgressDisplay,
                   public UserQuestions,
@@ -94,17 +94,17 @@ class BenchHost : public DistributionMedia,
 
     bool ProgressWindowShown() override { return true; }
     void ShowProgressLines(const std::string&, const std::string&, const std::string&) override {
-        RunPendingMessages();
+        pacer_.Turn();
     }
     void GaugeStart(std::uint32_t) override {}
     bool GaugeStep(std::uint32_t units) override {
         done_ += units;
-        RunPendingMessages();
+        pacer_.Turn();
         return true;
     }
     void GaugeEnd() override {}
     void GaugeUndo() override {}
-    void ProcessMessages() override { RunPendingMessages(); }
+    void ProcessMessages() override { pacer_.Turn(); }
 
     std::string Text(std::uint32_t number) override { return "text " + std::to_string(number); }
     bool AskRetry(const std::string&) override { return false; }
@@ -122,6 +122,7 @@ class BenchHost : public DistributionMedia,
   private:
     std::string media_;
     std::uint64_t done_ = 0;
+    MessagePacer pacer_;
 };
 
 int Install(const std::string& media, const std::string& destination) {

@@ -17,4 +17,13 @@ void RunPendingMessages() {
     }
 }
 
+void MessagePacer::Turn() {
+    const std::uint32_t now = GetTickCount();
+    // Unsigned difference: right across the counter's wrap after 49.7 days.
+    if (now - last_ >= kIntervalMs) {
+        RunPendingMessages();
+        last_ = GetTickCount();
+    }
+}
+
 }  // namespace aw
