@@ -70,7 +70,6 @@ class PanelPainter {
     // The window height of the present layout, known from the first drawing on (0 before).
     int PanelHeight() const { return panelHeight_; }
     void SetPanelHeight(int height) { panelHeight_ = height; }
-    int MinimumWidth() const { return minWidth_; }
 
   private:
     // One loaded bitmap and what it was loaded as.

@@ -61,7 +61,6 @@ class PanelDrawing {
     void SetPanelHeight(int height) { painter_.SetPanelHeight(height); }
     void SetTrayIcon(TrayIconTarget* tray) { painter_.SetTrayIcon(tray); }
 
-    PanelPainter& Painter() { return painter_; }
     const GdiResources& Resources() const { return resources_; }
 
   private:
