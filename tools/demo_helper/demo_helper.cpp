@@ -1,14 +1,17 @@
 // What the demo script does inside the Wine prefix, one command a run:
 //
-//   lw_demo_helper panel FILE.bmp          the monitor's panel, as on screen
-//   lw_demo_helper caption SECONDS FILE.bmp
+//   lw_demo_helper panel FILE.png          the monitor's panel, as on screen
+//   lw_demo_helper caption SECONDS FILE.png
 //                                          a window of its own in the foreground, its caption
 //                                          taken after SECONDS (the title-bar display)
-//   lw_demo_helper hint FILE.txt [FILE.bmp]
+//   lw_demo_helper hint FILE.txt [FILE.png]
 //                                          the tray icon's hint: the pointer rests on the icon
 //                                          until its tooltip shows; its text (and picture)
-//   lw_demo_helper dialer traffic RECEIVED SENT | drop | close
-//                                          drives the stand-in dial-up program
+//   lw_demo_helper dialer traffic RECEIVED SENT | stream SECONDS | drop | close
+//                                          drives the stand-in dial-up program; "stream"
+//                                          sends varied traffic five times a second
+//   lw_demo_helper box SECONDS FILE.txt    waits for a box of the monitor, notes its text and
+//                                          answers OK
 //   lw_demo_helper wait-panel SECONDS      waits until the monitor's panel is shown
 //   lw_demo_helper close                   closes the monitor as its close box does and
 //                                          waits for it to end
@@ -16,6 +19,9 @@
 // It exits with 0 when it did what was asked, 1 otherwise (with a line on the error stream).
 #include <windows.h>
 
+#include <zlib.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -75,7 +81,51 @@ void Pump(DWORD milliseconds) {
     }
 }
 
-// The screen's pixels in `area` as a 24-bit bitmap file.
+void PutBigEndian(std::string& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out += static_cast<char>(value >> shift);
+    }
+}
+
+void PutChunk(std::string& out, const char* kind, const std::string& body) {
+    PutBigEndian(out, static_cast<std::uint32_t>(body.size()));
+    const std::string typed = kind + body;
+    out += typed;
+    PutBigEndian(out,
+                 static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(typed.data()),
+                                                  static_cast<uInt>(typed.size()))));
+}
+
+// Rows of RGB pixels, top first, as a PNG file.
+bool WritePng(const std::string& file, int width, int height, const std::string& rgbRows) {
+    std::string raw;
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    for (int y = 0; y < height; ++y) {
+        raw += '\0';
+        raw.append(rgbRows, y * rowBytes, rowBytes);
+    }
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    std::string packed(packedSize, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
+                  reinterpret_cast<const Bytef*>(raw.data()), static_cast<uLong>(raw.size()),
+                  9) != Z_OK) {
+        return false;
+    }
+    packed.resize(packedSize);
+    std::string header;
+    PutBigEndian(header, static_cast<std::uint32_t>(width));
+    PutBigEndian(header, static_cast<std::uint32_t>(height));
+    header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, no interlace
+    std::string png = "\x89PNG\r\n\x1a\n";
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", packed);
+    PutChunk(png, "IEND", "");
+    std::ofstream out(file, std::ios::binary);
+    out << png;
+    return static_cast<bool>(out);
+}
+
+// The screen's pixels in `area` as a PNG file.
 bool SaveScreenArea(const RECT& area, const std::string& file) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
@@ -87,30 +137,27 @@ bool SaveScreenArea(const RECT& area, const std::string& file) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biHeight = -height;  // top row first
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     GdiFlush();
-    const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-    const DWORD size = stride * static_cast<DWORD>(height);
-    BITMAPFILEHEADER header = {};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = header.bfOffBits + size;
-    std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), size);
+    std::string rgb;
+    const auto* pixels = static_cast<const std::uint8_t*>(bits);
+    for (int i = 0; i < width * height; ++i) {
+        rgb += static_cast<char>(pixels[4 * i + 2]);
+        rgb += static_cast<char>(pixels[4 * i + 1]);
+        rgb += static_cast<char>(pixels[4 * i]);
+    }
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return static_cast<bool>(out);
+    return WritePng(file, width, height, rgb);
 }
 
 int WaitPanel(int seconds) {
@@ -170,17 +217,29 @@ BOOL CALLBACK FindShownTooltip(HWND window, LPARAM found) {
     return TRUE;
 }
 
+// The notification area: Wine's own window for it when no desktop's tray takes the icons.
+HWND NotificationArea() {
+    if (const HWND standalone = FindTopLevel("__winex11_standalone_tray", nullptr)) {
+        return standalone;
+    }
+    return FindTopLevel("Shell_TrayWnd", nullptr);
+}
+
 // The pointer rests on the first icon of the notification area until its tooltip shows.
 int ReadHint(const std::string& textFile, const std::string& pictureFile) {
-    const HWND tray = FindTopLevel("Shell_TrayWnd", nullptr);
+    const HWND tray = NotificationArea();
     if (tray == nullptr) {
         return Fail("no notification area is shown");
     }
-    RECT bounds;
-    GetWindowRect(tray, &bounds);
-    const int iconSize = GetSystemMetrics(SM_CXSMICON);
+    RECT icon;
+    const HWND firstIcon = GetWindow(tray, GW_CHILD);
+    GetWindowRect(firstIcon != nullptr ? firstIcon : tray, &icon);
+    if (firstIcon == nullptr) {
+        icon.right = icon.left + GetSystemMetrics(SM_CXSMICON) + 4;
+        icon.bottom = icon.top + GetSystemMetrics(SM_CYSMICON) + 4;
+    }
     for (int attempt = 0; attempt < 40; ++attempt) {
-        SetCursorPos(bounds.left + iconSize / 2 + 2 + attempt % 2, bounds.top + iconSize / 2 + 2);
+        SetCursorPos((icon.left + icon.right) / 2 + attempt % 2, (icon.top + icon.bottom) / 2);
         Pump(250);
         HWND tip = nullptr;
         EnumWindows(FindShownTooltip, reinterpret_cast<LPARAM>(&tip));
@@ -189,7 +248,9 @@ int ReadHint(const std::string& textFile, const std::string& pictureFile) {
             std::ofstream(textFile, std::ios::binary) << text << "\n";
             if (!pictureFile.empty()) {
                 RECT area;
+                RECT bounds;
                 GetWindowRect(tip, &area);
+                GetWindowRect(tray, &bounds);
                 UnionRect(&area, &area, &bounds);
                 SaveScreenArea(area, pictureFile);
             }
@@ -209,6 +270,13 @@ int DriveDialer(const std::vector<std::string>& arguments) {
         SendMessageA(dialer, lw::testing::kAddTraffic,
                      std::strtoul(arguments[1].c_str(), nullptr, 10),
                      std::strtol(arguments[2].c_str(), nullptr, 10));
+    } else if (command == "stream" && arguments.size() == 2) {
+        const DWORD until = GetTickCount() + std::strtoul(arguments[1].c_str(), nullptr, 10) * 1000;
+        for (unsigned step = 0; GetTickCount() < until && IsWindow(dialer); ++step) {
+            SendMessageA(dialer, lw::testing::kAddTraffic, 900 + (step * 397) % 2200,
+                         step % 3 == 0 ? 0 : 120 + (step * 131) % 600);
+            Sleep(200);
+        }
     } else if (command == "drop") {
         SendMessageA(dialer, lw::testing::kDrop, 0, 0);
     } else if (command == "close") {
@@ -217,6 +285,20 @@ int DriveDialer(const std::vector<std::string>& arguments) {
         return Fail("unknown dialer command");
     }
     return 0;
+}
+
+int AnswerBox(int seconds, const std::string& textFile) {
+    for (int i = 0; i < seconds * 10; ++i) {
+        if (const HWND box = FindTopLevel("#32770", "LineWink")) {
+            char text[1024] = {};
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+            std::ofstream(textFile, std::ios::binary) << text << "\n";
+            SendMessageA(box, WM_COMMAND, IDOK, 0);
+            return 0;
+        }
+        Sleep(100);
+    }
+    return Fail("no box of the monitor showed");
 }
 
 int CloseMonitor() {
@@ -251,6 +333,9 @@ int main(int argc, char** argv) {
     }
     if (command == "dialer") {
         return DriveDialer({arguments.begin() + 1, arguments.end()});
+    }
+    if (command == "box" && arguments.size() == 3) {
+        return AnswerBox(std::atoi(arguments[1].c_str()), arguments[2]);
     }
     if (command == "wait-panel" && arguments.size() == 2) {
         return WaitPanel(std::atoi(arguments[1].c_str()));
