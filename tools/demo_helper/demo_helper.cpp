@@ -238,23 +238,33 @@ int ReadHint(const std::string& textFile, const std::string& pictureFile) {
         icon.right = icon.left + GetSystemMetrics(SM_CXSMICON) + 4;
         icon.bottom = icon.top + GetSystemMetrics(SM_CYSMICON) + 4;
     }
-    for (int attempt = 0; attempt < 40; ++attempt) {
-        SetCursorPos((icon.left + icon.right) / 2 + attempt % 2, (icon.top + icon.bottom) / 2);
-        Pump(250);
-        HWND tip = nullptr;
-        EnumWindows(FindShownTooltip, reinterpret_cast<LPARAM>(&tip));
-        char text[256] = {};
-        if (tip != nullptr && GetWindowTextA(tip, text, sizeof text) > 0) {
-            std::ofstream(textFile, std::ios::binary) << text << "\n";
-            if (!pictureFile.empty()) {
-                RECT area;
-                RECT bounds;
-                GetWindowRect(tip, &area);
-                GetWindowRect(tray, &bounds);
-                UnionRect(&area, &area, &bounds);
-                SaveScreenArea(area, pictureFile);
+    // The tooltip shows once the pointer has rested a moment; each attempt comes from aside.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        SetCursorPos(icon.right + 40, icon.bottom + 40);
+        Pump(300);
+        SetCursorPos((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+        for (int waited = 0; waited < 3000; waited += 100) {
+            Pump(100);
+            HWND tip = nullptr;
+            EnumWindows(FindShownTooltip, reinterpret_cast<LPARAM>(&tip));
+            // Asked by message: GetWindowText gives another process's windows only their title.
+            char text[256] = {};
+            DWORD_PTR length = 0;
+            if (tip != nullptr &&
+                SendMessageTimeoutA(tip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                                    SMTO_BLOCK, 2000, &length) &&
+                length > 0) {
+                std::ofstream(textFile, std::ios::binary) << text << "\n";
+                if (!pictureFile.empty()) {
+                    RECT area;
+                    RECT bounds;
+                    GetWindowRect(tip, &area);
+                    GetWindowRect(tray, &bounds);
+                    UnionRect(&area, &area, &bounds);
+                    SaveScreenArea(area, pictureFile);
+                }
+                return 0;
             }
-            return 0;
         }
     }
     return Fail("the tray icon's tooltip did not show");

@@ -4,7 +4,6 @@
 
 #include "monitor/core/win32/private_profile.h"
 #include "monitor/core/window/main_commands.h"
-#include "monitor/forms/win32/icon_image.h"
 
 namespace lw {
 namespace {
@@ -15,18 +14,6 @@ FormFrame MainFrame() {
             .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
             .width = 100,
             .height = 10};
-}
-
-constexpr std::array<TrayPicture, 8> kTrayPictures{
-    {{1, true}, {2, true}, {3, true}, {4, true}, {1, false}, {2, false}, {3, false}, {4, false}}};
-
-std::size_t TrayIconIndex(TrayPicture picture) {
-    for (std::size_t i = 0; i < kTrayPictures.size(); ++i) {
-        if (kTrayPictures[i] == picture) {
-            return i;
-        }
-    }
-    return kTrayPictures.size() - 4;
 }
 
 bool LeftButtonDown() {
@@ -153,16 +140,14 @@ void MainForm::ShowMenu(LPARAM lParam) {
 }
 
 void MainForm::LoadTrayIcons() {
-    for (std::size_t i = 0; i < kTrayPictures.size(); ++i) {
-        trayIcons_[i].SetImage(LoadIconResource(TrayIconName(kTrayPictures[i]), 16, 16));
-    }
+    trayIcon_.emplace(*tray_);
 }
 
 void MainForm::CreateDrawingContext() {
     drawing_ = std::make_unique<PanelDrawing>(
         Handle(), DrawingRecords{main_.Settings(), main_.Sampling(), main_.Connection()},
         static_cast<PanelHost&>(*this), sampler_, clock_);
-    drawing_->SetTrayIcon(this);
+    drawing_->SetTrayIcon(&*trayIcon_);
 }
 
 void MainForm::MakeGdiFonts() {
@@ -327,23 +312,6 @@ void MainForm::RestoreFromTray() {
 
 void MainForm::HideTaskbarWindow() {
     App().Window().Show(ShowCommand::Hide);
-}
-
-void MainForm::SetActive(bool active) {
-    tray_->SetActive(active);
-}
-
-void MainForm::SetHint(const std::string& hint) {
-    tray_->SetHint(hint);
-}
-
-// The shell hears of a new picture only when it changes.
-void MainForm::SetPicture(TrayPicture picture) {
-    if (trayPicture_ == picture) {
-        return;
-    }
-    trayPicture_ = picture;
-    tray_->SetIcon(trayIcons_[TrayIconIndex(picture)]);
 }
 
 }  // namespace lw

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +15,7 @@
 #include "monitor/core/drawing/drawing_services.h"
 #include "monitor/core/drawing/win32/panel_drawing.h"
 #include "monitor/core/drawing/win32/panel_window.h"
+#include "monitor/core/drawing/win32/tray_icon_binding.h"
 #include "monitor/core/sampling_signals.h"
 #include "monitor/core/win32/appearance.h"
 #include "monitor/core/win32/connection_log_dates.h"
@@ -35,7 +35,6 @@
 #include "monitor/core/window/win32/setup_form.h"
 #include "monitor/core/window/win32/splash_window.h"
 #include "monitor/core/window/win32/startup_system.h"
-#include "monitor/forms/icon.h"
 #include "monitor/forms/win32/form_window.h"
 #include "monitor/tray/tray_icon.h"
 #include "monitor/tray/win32/tray_services.h"
@@ -49,10 +48,7 @@ struct MainFormOptions {
     std::string settingsFile = "LINEWINK.INI";
 };
 
-class MainForm : public Win32Form,
-                 private MainWindowView,
-                 private PanelHost,
-                 private TrayIconTarget {
+class MainForm : public Win32Form, private MainWindowView, private PanelHost {
   public:
     MainForm(Win32Application& application, const MainFormOptions& options);
     ~MainForm() override;
@@ -110,11 +106,6 @@ class MainForm : public Win32Form,
     void ShowSessionTraffic(std::int32_t, std::int32_t) override {}
     void ClearSessionTraffic() override {}
 
-    // TrayIconTarget.
-    void SetActive(bool active) override;
-    void SetHint(const std::string& hint) override;
-    void SetPicture(TrayPicture picture) override;
-
     void TrayDoubleClick(Component& sender);
     bool HitTest(LPARAM lParam, LRESULT& result);
     void ShowMenu(LPARAM lParam);
@@ -142,8 +133,7 @@ class MainForm : public Win32Form,
     SerialModemInitializer modem_;
     Win32TrayServices trayServices_;
     TPGTrayIcon95* tray_ = nullptr;
-    std::array<Icon, 8> trayIcons_;
-    std::optional<TrayPicture> trayPicture_;
+    std::optional<TrayIconBinding> trayIcon_;
     std::unique_ptr<PanelDrawing> drawing_;
     AboutBox about_;
     SetupForm setup_;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "monitor/core/win32/tests/dialer_stand_in.h"
@@ -80,6 +81,19 @@ class DialUp {
     HANDLE process_ = nullptr;
     HWND dialog_ = nullptr;
 };
+
+// What the user does once a modal form is up: run from a thread timer inside its message loop.
+std::function<void()> g_whileModal;
+
+void CALLBACK RunWhileModal(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    g_whileModal();
+}
+
+void ClickButton(HWND form, int id) {
+    PostMessageA(form, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(form, id)));
+}
 
 class MainFormTest : public ::testing::Test {
   protected:
@@ -231,6 +245,51 @@ TEST_F(MainFormTest, ThePanelDragsFromAnywhereWhileTheLeftButtonIsDown) {
     SendInput(1, &press, sizeof press);
     PumpFor(50);
     EXPECT_EQ(held, HTCAPTION);
+}
+
+// The settings dialog edits the settings in place; Cancel puts back what was there.
+TEST_F(MainFormTest, CancellingSetupPutsTheSettingsBack) {
+    Settings("LightColorOn=255\r\n");
+    MainForm form(app, Options());
+    ASSERT_TRUE(form.Create());
+    bool shown = false;
+    g_whileModal = [&] {
+        shown = IsWindowVisible(form.Setup().Handle()) && form.Main().DialogOpen();
+        form.Main().Settings().LightColorOn = 0x00FF00;
+        ClickButton(form.Setup().Handle(), IDCANCEL);
+    };
+    SetTimer(nullptr, 0, 100, RunWhileModal);
+    SendMessageA(form.Handle(), WM_CHAR, 's', 0);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(form.Main().DialogOpen());
+    EXPECT_EQ(form.Main().Settings().LightColorOn, 255u);
+
+    g_whileModal = [&] {
+        form.Main().Settings().LightColorOn = 0x00FF00;
+        ClickButton(form.Setup().Handle(), IDOK);
+    };
+    SetTimer(nullptr, 0, 100, RunWhileModal);
+    SendMessageA(form.Handle(), WM_SYSCOMMAND, kSetupSystemCommand, 0);
+    EXPECT_EQ(form.Main().Settings().LightColorOn, 0x00FF00u);
+}
+
+TEST_F(MainFormTest, TheAboutBoxIsModalAndClosesWithOk) {
+    Settings("");
+    MainForm form(app, Options());
+    ASSERT_TRUE(form.Create());
+    bool modal = false;
+    bool mainEnabled = true;
+    g_whileModal = [&] {
+        modal = IsWindowVisible(form.About().Handle()) && form.Main().ModalOpen();
+        mainEnabled = IsWindowEnabled(form.Handle()) != FALSE;
+        ClickButton(form.About().Handle(), IDOK);
+    };
+    SetTimer(nullptr, 0, 100, RunWhileModal);
+    SendMessageA(form.Handle(), WM_CHAR, 'A', 0);
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(mainEnabled);
+    EXPECT_FALSE(form.Main().ModalOpen());
+    EXPECT_FALSE(IsWindowVisible(form.About().Handle()));
 }
 
 }  // namespace
