@@ -24,4 +24,10 @@ CalendarDate AddMonths(const CalendarDate& date, int months);
 // "ConnectResetLoggerTimeRef"; nothing when no (or no known) interval is set.
 std::optional<DayCount> NextAutoResetTime(const MonitorSettings& settings);
 
+// The latest reset time that is due at `now`, reached from the reference by whole intervals;
+// nothing while no reset is due. When several intervals passed unseen (the program was not
+// running) the total is thus reset once and the schedule keeps its time of day. A reference
+// so far back (a damaged file) that whole intervals cannot reach `now` starts anew at `now`.
+std::optional<DayCount> DueAutoResetTime(const MonitorSettings& settings, DayCount now);
+
 }  // namespace lw

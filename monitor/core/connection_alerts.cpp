@@ -72,25 +72,19 @@ void ConnectionTracker::CheckInactivityWarning() {
     connection_.LastActivity = Now();
 }
 
-// When several intervals passed unseen (the program was not running), the reference moves
-// to the latest one that is due, so that the total is reset once and the schedule keeps its
-// time of day.
 void ConnectionTracker::CheckAutoReset() {
     if (!CarrierUp() || settings_.ConnectResetLoggerEvent == 0) {
         return;
     }
     const DayCount now = Now();
-    auto due = NextAutoResetTime(settings_);
-    if (!due || now < *due) {
+    const std::optional<DayCount> due = DueAutoResetTime(settings_, now);
+    if (!due) {
         return;
     }
     settings_.TotalConnectNew = 0;
     settings_.TotalConnectReset = now;
     connection_.SessionStart = now;
-    do {
-        settings_.ConnectResetLoggerTimeRef = *due;
-        due = NextAutoResetTime(settings_);
-    } while (due && now >= *due);
+    settings_.ConnectResetLoggerTimeRef = *due;
     services_.dialog.Refresh();
 }
 

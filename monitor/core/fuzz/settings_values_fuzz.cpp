@@ -1,7 +1,7 @@
 // Fuzzes the settings as read from "LINEWINK.INI": each line of the input is the value of one
 // key, "EditorName" first, then the port section's keys in their order. The loaded record is
-// then used as the tick uses it (durations, the next automatic reset) and saved: what one save
-// writes must load and save again into the same texts.
+// then used as the tick uses it (durations, the automatic reset that is due) and saved: what one
+// save writes must load and save again into the same texts.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -59,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lw::FormatDuration(settings.TotalConnectNew);
     lw::FormatDuration(clock.now - settings.TotalConnectReset);
     lw::NextAutoResetTime(settings);
+    lw::DueAutoResetTime(settings, clock.now);
 
     FakeProfile saved;
     lw::SavePortSettings(settings, saved);

@@ -342,6 +342,25 @@ TEST_F(TrackerTest, AMissedResetFiresOnceAndKeepsItsTimeOfDay) {
     EXPECT_NEAR(settings.ConnectResetLoggerTimeRef, 45'292.0, 1e-9);
 }
 
+// Any real-number reader accepts such a reference; stepping a day at a time from it would hang
+// the first connected tick (at -1E20 a day added changes nothing).
+TEST_F(TrackerTest, ADamagedResetReferenceDoesNotHoldUpTheTick) {
+    settings.ConnectResetLoggerEvent = 5;
+    Carrier(true);
+    settings.ConnectResetLoggerTimeRef = -1E20;
+    RunFor(1);
+    EXPECT_EQ(settings.ConnectResetLoggerTimeRef, clock.now);
+    settings.ConnectResetLoggerTimeRef = -1E10;
+    RunFor(1);
+    EXPECT_EQ(settings.ConnectResetLoggerTimeRef, 45'292.0);  // today, at the reference's midnight
+    settings.ConnectResetLoggerEvent = 3;  // monthly: stepped from the calendar's first day
+    settings.ConnectResetLoggerTimeRef = -1E20;
+    RunFor(1);
+    EXPECT_EQ(settings.ConnectResetLoggerTimeRef, 45'292.0);  // 1 January 2024, 00:00
+    RunFor(5);
+    EXPECT_EQ(dialog.refreshes, 3);
+}
+
 TEST_F(TrackerTest, TheProgramLeavesAfterTheExitDelay) {
     settings.CDAutoExit = 1;
     settings.CDAutoExitDelay = 30;
