@@ -32,6 +32,12 @@ struct PortState {
     std::uint8_t StopBits = 0;  // 0 one, 1 one and a half, 2 two
 };
 
+// One of the dial-up window's 24-bit byte counters as last read, and what its wraps have added.
+struct Counter24 {
+    std::uint32_t Raw = 0;
+    std::int64_t Carried = 0;
+};
+
 // Values that sampling keeps from one tick to the next. The handles of the driver and of the
 // dial-up process belong to the sources that use them; only their meaning is kept here.
 struct SamplingState {
@@ -48,6 +54,8 @@ struct SamplingState {
     std::string LightsName;
 
     bool DialerFound = false;
+    Counter24 DialerReceived;
+    Counter24 DialerTransmitted;
     int DialerVersion = 0;  // 0 no dial-up program, 1 after 1 September 1995, 2 not after
     bool LightsInstalled = false;
 

@@ -25,20 +25,28 @@ std::int32_t AddCount(std::int32_t last, std::uint32_t count) {
         std::clamp<std::int64_t>(total, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
+std::int32_t Total(const Counter24& counter) {
+    return static_cast<std::int32_t>(std::min<std::int64_t>(
+        counter.Carried + counter.Raw, std::numeric_limits<std::int32_t>::max()));
+}
+
 // The dial-up program's counters have 24 bits and wrap after 16 MiB. Read on their own, a
 // wrapped counter would look like no traffic until it passed the old total again, so a busy line
-// would show dark lamps and could be hung up as idle. A counter that falls by more than half its
-// range since the previous total has wrapped: it carries on above that total. A smaller fall is
-// taken as it stands.
-std::int32_t CarryOn24(std::int32_t last, std::uint32_t counter) {
-    constexpr std::int64_t kRange = std::int64_t{1} << 24;
-    const std::int64_t previous = std::max<std::int32_t>(last, 0);
-    std::int64_t total = previous - previous % kRange + counter;
-    if (total + kRange / 2 < previous) {
-        total += kRange;
+// would show dark lamps and could be hung up as idle. A counter that moved on across the top of
+// its range, by less than a quarter of the range, has wrapped and its total carries on; any
+// other fall (a restarted counter) is taken as it stands.
+std::int32_t CarryOn24(Counter24& counter, std::uint32_t raw) {
+    constexpr std::uint32_t kRange = 1u << 24;
+    const std::uint32_t forward = (raw - counter.Raw) & (kRange - 1);
+    if (raw < counter.Raw && forward < kRange / 4) {
+        counter.Carried += kRange;
     }
-    return static_cast<std::int32_t>(
-        std::min<std::int64_t>(total, std::numeric_limits<std::int32_t>::max()));
+    counter.Raw = raw;
+    return Total(counter);
+}
+
+bool AllZero(const std::array<std::uint8_t, 36>& data) {
+    return std::all_of(data.begin(), data.end(), [](std::uint8_t byte) { return byte == 0; });
 }
 
 }  // namespace
@@ -70,6 +78,7 @@ void SignalSampler::ReadDialer(SamplingState& sampling, ConnectionState& connect
     if (sampling.DialerVersion == 1 && !sampling.DialerFound && sources_.dialer.Find()) {
         sampling.DialerFound = true;
         sampling.LastReceived = sampling.LastTransmitted = 0;
+        sampling.DialerReceived = sampling.DialerTransmitted = {};
         connection.SessionReceived = connection.SessionTransmitted = 0;
     }
     if (!sampling.DialerFound) {
@@ -82,10 +91,17 @@ void SignalSampler::ReadDialer(SamplingState& sampling, ConnectionState& connect
     }
     std::array<std::uint8_t, 36> data{};
     sources_.dialer.ReadPrivateData(address, data);
-    line.Received = CarryOn24(sampling.LastReceived, Word24(&data[28]));
-    line.Transmitted = CarryOn24(sampling.LastTransmitted, Word24(&data[32]));
-    line.ConnectSpeed = data[4] | (data[5] << 8);
     line.CD = 1;
+    // A failed read leaves the block as it was, all zero: no reading, and the totals stay as
+    // they were rather than counting as a wrap.
+    if (AllZero(data)) {
+        line.Received = Total(sampling.DialerReceived);
+        line.Transmitted = Total(sampling.DialerTransmitted);
+        return;
+    }
+    line.Received = CarryOn24(sampling.DialerReceived, Word24(&data[28]));
+    line.Transmitted = CarryOn24(sampling.DialerTransmitted, Word24(&data[32]));
+    line.ConnectSpeed = data[4] | (data[5] << 8);
 }
 
 void SignalSampler::ReadDriverCounters(SamplingState& sampling, const MonitorSettings& settings) {

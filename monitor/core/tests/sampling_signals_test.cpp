@@ -150,6 +150,32 @@ TEST_F(SamplingTest, DialerCountersCarryOnAcrossTheir24BitWrap) {
     EXPECT_EQ(sampling.Current.TD, 0);
 }
 
+// A failed read of the dial-up program's memory leaves zeros. Taken for a wrap, it put 16 MiB
+// on the session for good and flashed the throughput.
+TEST_F(SamplingTest, AZeroReadOfTheDialerIsNoReadingAndNoWrap) {
+    constexpr std::uint32_t kMiB = 1 << 20;
+    settings.RNAAPP = 1;
+    fakes.driver.open = false;
+    fakes.dialer.SetCounters(10 * kMiB, 300, 28800);
+    Sample();
+    fakes.dialer.block = {};
+    Sample();
+    EXPECT_EQ(sampling.Current.Received, static_cast<std::int32_t>(10 * kMiB));
+    EXPECT_EQ(sampling.Current.Transmitted, 300);
+    EXPECT_EQ(sampling.Current.CD, 1);
+    EXPECT_EQ(sampling.Current.RD, 0);
+    fakes.dialer.SetCounters(10 * kMiB + 1000, 300, 28800);
+    Sample();
+    EXPECT_EQ(sampling.Current.Received, static_cast<std::int32_t>(10 * kMiB + 1000));
+    EXPECT_EQ(connection.SessionReceived, static_cast<std::int32_t>(10 * kMiB + 1000));
+    EXPECT_EQ(connection.RxWindowCount, 10 * kMiB + 1000);
+
+    // Only a counter near the top of its range wraps; one restarted lower is taken as it is.
+    fakes.dialer.SetCounters(5 * kMiB, 300, 28800);
+    Sample();
+    EXPECT_EQ(sampling.Current.Received, static_cast<std::int32_t>(5 * kMiB));
+}
+
 TEST_F(SamplingTest, RegistryBaseWhileCarrierDownAndRestartBelowIt) {
     settings.DUNRegistry = 1;
     settings.DUNRegistryName = "Net";
