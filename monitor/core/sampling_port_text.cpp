@@ -66,11 +66,28 @@ void SignalSampler::PortStatusText(const SamplingState& sampling, const MonitorS
     if (!text.empty()) {
         text += ' ';
     }
-    PortState state = sampling.Port;
-    ReadPortState(settings.DefaultPort, state);
+    const PortState state = StatusPortState(settings.DefaultPort, sampling.Port);
     AppendFraming(state, text);
     text += ' ';
     AppendEffectiveBaud(state.BaudRate, text);
+}
+
+// Without the driver the settings come from the port itself. Opening it, if only for device
+// queries, can still refuse the port to a dialler that starts at that moment, so the text (which
+// changes by the second at most) asks once a second and shows the last answer in between.
+PortState SignalSampler::StatusPortState(int port, const PortState& kept) {
+    if (sources_.driver.IsOpen()) {
+        PortState state = kept;
+        ReadPortState(port, state);
+        return state;
+    }
+    const std::uint32_t now = sources_.clock.TickCount();
+    if (!portAnswer_ || portAnswer_->port != port || now - portAnswer_->askedAt >= 1000) {
+        PortAnswer answer{port, now, kept};
+        ReadPortState(port, answer.state);
+        portAnswer_ = answer;
+    }
+    return portAnswer_->state;
 }
 
 void SignalSampler::HangUp(const MonitorSettings& settings) {

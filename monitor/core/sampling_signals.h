@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,8 +53,16 @@ class SignalSampler : public LineSampler {
     void ReadRegistry(SamplingState& sampling, const MonitorSettings& settings);
     void ReadDriverCounters(SamplingState& sampling, const MonitorSettings& settings);
     void ReadRegisters(LineState& line, const MonitorSettings& settings, bool statusFromDriver);
+    PortState StatusPortState(int port, const PortState& kept);
 
     SamplingSources sources_;
+    // The port's own answer for the status text, and when it was asked (by tick count).
+    struct PortAnswer {
+        int port = 0;
+        std::uint32_t askedAt = 0;
+        PortState state;
+    };
+    std::optional<PortAnswer> portAnswer_;
 };
 
 }  // namespace lw

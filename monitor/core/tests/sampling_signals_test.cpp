@@ -278,6 +278,25 @@ TEST_F(SamplingTest, PortStatusTextFromDriverOrPort) {
     EXPECT_EQ(fakes.commPorts.askedPort, 1);
 }
 
+// Each query opens the port; eighteen a second would keep refusing it to a starting dialler.
+TEST_F(SamplingTest, WithoutTheDriverThePortIsAskedOnceASecond) {
+    fakes.driver.open = false;
+    fakes.commPorts.answer = {57600, 8, 0, 0};
+    for (int tick = 0; tick < 18; ++tick) {  // 50 ms apart
+        EXPECT_EQ(StatusText(), "8N1 57600");
+    }
+    EXPECT_EQ(fakes.commPorts.queries, 1);
+    fakes.commPorts.answer = {9600, 7, 2, 0};
+    for (int tick = 0; tick < 4; ++tick) {
+        StatusText();
+    }
+    EXPECT_EQ(fakes.commPorts.queries, 2);
+    EXPECT_EQ(StatusText(), "7E1 9600");
+    settings.DefaultPort = 3;
+    StatusText();
+    EXPECT_EQ(fakes.commPorts.askedPort, 3);
+}
+
 TEST_F(SamplingTest, SpeedTextShownUpToItsLimit) {
     sampling.SpeedText = std::string(144, 'x');
     EXPECT_EQ(StatusText("a"), "a" + sampling.SpeedText);

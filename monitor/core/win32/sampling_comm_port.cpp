@@ -11,9 +11,11 @@ void CommStatePorts::Query(int port, PortState& state) {
         return;
     }
     const std::string name = "\\\\.\\COM" + std::to_string(port);
-    // A port held by the dialler cannot be opened; its values are then left as they are.
-    const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
+    // For device queries only: no access rights, so that the port is never taken from its owner
+    // nor its lines touched. A port that a dialler holds cannot be opened at all, and Wine
+    // refuses the query through such a handle (ERROR_ACCESS_DENIED); either way the values are
+    // left unread.
+    const HANDLE handle = CreateFileA(name.c_str(), 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return;
     }

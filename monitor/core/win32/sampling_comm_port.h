@@ -1,4 +1,5 @@
-// The settings of a COM port asked from the port itself, when no one else holds it.
+// The settings of a COM port asked from the port itself, through a handle for device queries
+// only, when no one else holds it.
 #pragma once
 
 #include "monitor/core/sampling_sources.h"

@@ -110,10 +110,12 @@ class FakeCommPorts : public CommPortSettings {
   public:
     void Query(int port, PortState& state) override {
         askedPort = port;
+        ++queries;
         state = answer;
     }
     PortState answer;
     int askedPort = 0;
+    int queries = 0;
 };
 
 // A clock whose tick count moves on by `step` milliseconds each time it is read.
