@@ -61,8 +61,11 @@ void ConnectionTracker::DecideRedraw() {
     }
 }
 
+// The label is set only when its text changes: while the carrier is up once a second, while
+// it is down when the total is reset. A dialog opened anew gets it at the next tick.
 void ConnectionTracker::UpdateSetupDialog() {
     if (!services_.dialog.IsOpen()) {
+        connection_.DialogShownText.clear();
         return;
     }
     DayCount total = settings_.TotalConnectNew;
@@ -74,8 +77,12 @@ void ConnectionTracker::UpdateSetupDialog() {
         connection_.DialogShownSecond = now;
         total += SessionTime();
     }
-    services_.dialog.ShowConnectTime("Total connect time   " + FormatDuration(total) + "   since " +
-                                     FormatLogTime(services_.dates, settings_.TotalConnectReset));
+    std::string text = "Total connect time   " + FormatDuration(total) + "   since " +
+                       FormatLogTime(services_.dates, settings_.TotalConnectReset);
+    if (text != connection_.DialogShownText) {
+        connection_.DialogShownText = std::move(text);
+        services_.dialog.ShowConnectTime(connection_.DialogShownText);
+    }
 }
 
 void ConnectionTracker::Redraw() {

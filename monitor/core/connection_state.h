@@ -40,7 +40,8 @@ struct ConnectionState {
     bool FirstDrawPending = true;  // the panel has not been drawn since start-up
     DayCount LastShownSecond = 0;
     DayCount DialogShownSecond = 0;
-    std::string PortStatus;  // the port status text of the last tick, while it is displayed
+    std::string DialogShownText;  // the dialog's connect-time label as last set, while it is open
+    std::string PortStatus;       // the port status text of the last tick, while it is displayed
 };
 
 }  // namespace lw

@@ -470,6 +470,21 @@ TEST_F(TrackerTest, TheDialogShowsTheRunningTotal) {
     EXPECT_EQ(dialog.labels.back(), "Total connect time   24:01:00   since 01.01.2024 12:00:00");
 }
 
+TEST_F(TrackerTest, WithoutCarrierTheDialogLabelIsSetOnlyWhenItChanges) {
+    dialog.open = true;
+    RunFor(5, 0.25);
+    EXPECT_EQ(dialog.labels.size(), 1u);
+    tracker.ResetTotal();
+    RunFor(1, 0.25);
+    ASSERT_EQ(dialog.labels.size(), 2u);
+    EXPECT_EQ(dialog.labels.back(), "Total connect time   0:00:00   since 01.01.2024 12:00:05");
+    dialog.open = false;
+    RunFor(1);
+    dialog.open = true;
+    RunFor(1);
+    EXPECT_EQ(dialog.labels.size(), 3u);
+}
+
 TEST_F(TrackerTest, ThePortStatusIsKeptWhileDisplayed) {
     Tick();
     EXPECT_EQ(connection.PortStatus, "");
