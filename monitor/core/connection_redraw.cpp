@@ -2,6 +2,7 @@
 // drawing itself.
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "monitor/core/connection_log_text.h"
 #include "monitor/core/connection_tracker.h"

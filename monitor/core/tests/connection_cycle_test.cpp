@@ -171,5 +171,24 @@ TEST_F(ConnectionCycleTest, DialConnectIdleWarnAndHangUp) {
     EXPECT_EQ(logs.appends, 2);
 }
 
+// The byte counts in the log are the session's own: a second connection without traffic
+// logs none of the first one's bytes.
+TEST_F(ConnectionCycleTest, EachConnectionLogsOnlyItsOwnBytes) {
+    settings.WarnIfInactive = 0;
+    modem.Connect();
+    Tick();
+    Tick(1, 3000, 200);
+    TickFor(40);
+    fakes.driver.answers[DriverCode::ModemStatus] = {kReady, 0};
+    Tick();
+    modem.Connect();
+    TickFor(40);
+    fakes.driver.answers[DriverCode::ModemStatus] = {kReady, 0};
+    Tick();
+    const std::string log = logs.files[kDcd];
+    EXPECT_NE(log.find("Sent: 200  Received: 3000 bytes\r\n"), std::string::npos) << log;
+    EXPECT_TRUE(log.ends_with("Sent: 0  Received: 0 bytes\r\n")) << log;
+}
+
 }  // namespace
 }  // namespace lw

@@ -171,6 +171,17 @@ TEST_F(TrackerTest, ThreeRingsMakeOneCallLoggedTenSecondsAfterTheLast) {
     EXPECT_EQ(connection.RingCount, 0);
 }
 
+TEST_F(TrackerTest, ARingHeldForTwoSecondsSoundsOnce) {
+    settings.RIPlaySound = 2;
+    for (int ring = 0; ring < 2; ++ring) {
+        sampler.next.RI = 1;
+        RunFor(2, 1.0 / 18);
+        sampler.next.RI = 0;
+        RunFor(4, 1.0 / 18);
+    }
+    EXPECT_EQ(sounds.played, (std::vector<std::string>{"<beep>", "<beep>"}));
+}
+
 TEST_F(TrackerTest, ALogThatCannotBeWrittenIsReportedOnce) {
     settings.LogRI = 1;
     logs.failWrites = true;
@@ -417,6 +428,20 @@ TEST_F(TrackerTest, TheThroughputWindowClosesOnMultiplesOfItsLength) {
     EXPECT_EQ(connection.RxWindowShown, 0);
 }
 
+// Only a closing window whose counts differ from nothing asks for a drawing of its own.
+TEST_F(TrackerTest, AClosingThroughputWindowWithTrafficIsDrawn) {
+    settings.RDTDSpeedUpdate = 5;
+    Tick();
+    const int draws = window.draws;
+    clock.ticks = 5'000;
+    Tick();
+    EXPECT_EQ(window.draws, draws);
+    connection.RxWindowCount = 100;
+    clock.ticks = 10'000;
+    Tick();
+    EXPECT_EQ(window.draws, draws + 1);
+}
+
 TEST_F(TrackerTest, ThePanelIsDrawnOnLampChangesAndDirtyText) {
     Tick();
     EXPECT_EQ(window.draws, 1);  // the first drawing
@@ -455,6 +480,41 @@ TEST_F(TrackerTest, ShownTimesAreRedrawnOncePerSecond) {
     const int before = window.draws;
     RunFor(3, 0.25);
     EXPECT_EQ(window.draws, before + 3);
+}
+
+// The title-bar time with "Title" = 1, and the throughput, show without a carrier too.
+TEST_F(TrackerTest, TitleTimeAndThroughputAreRedrawnOncePerSecondWithoutCarrier) {
+    Tick();
+    settings.Title = 1;
+    RunFor(3, 0.25);
+    EXPECT_EQ(window.draws, 5);  // at once, then at each of the three new seconds
+    settings.Title = 0;
+    settings.SPYSpeedInDisplay = 1;
+    settings.RDTDSpeedUpdate = 5;
+    RunFor(3, 0.25);
+    EXPECT_EQ(window.draws, 8);
+    settings.RDTDSpeedUpdate = 0;
+    RunFor(3, 0.25);
+    EXPECT_EQ(window.draws, 8);
+}
+
+// A time shown in the title bar changes at each carrier edge, so its display is rebuilt.
+TEST_F(TrackerTest, CarrierEdgesMarkTheTitleBarTimeStale) {
+    settings.Title = 1;
+    settings.DisplayConnectTimeInTitlebar = 1;
+    Tick();
+    RunFor(2);
+    EXPECT_EQ(window.titleRebuilds, 1);  // the first drawing only
+    Carrier(true);
+    RunFor(2);
+    EXPECT_EQ(window.titleRebuilds, 2);
+    Carrier(false);
+    RunFor(2);
+    EXPECT_EQ(window.titleRebuilds, 3);
+    settings.Title = 0;
+    Carrier(true);
+    RunFor(2);
+    EXPECT_EQ(window.titleRebuilds, 3);
 }
 
 TEST_F(TrackerTest, TheDialogShowsTheRunningTotal) {

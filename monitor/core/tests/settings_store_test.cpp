@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "monitor/core/profile_values.h"
 #include "monitor/core/settings_keys.h"
 #include "monitor/core/settings_store.h"
@@ -176,6 +180,117 @@ TEST_F(SettingsStoreTest, PortZeroWritesNothing) {
     s.EditorName = "notepad.exe";
     SavePortSettings(s, file);
     EXPECT_TRUE(file.writes.empty());
+}
+
+// The port section's keys as the file spells them, in the order they are read and written
+// (written out here, not taken from the key table).
+const char* const kPortKeys[] = {
+    "Auto Run",
+    "AutoMaximize",
+    "AutoTimedDisconnectActive",
+    "AutoTimedDisconnectHours",
+    "AutoTimedDisconnectMinutes",
+    "BackgroundColor",
+    "ConnectResetLoggerEvent",
+    "CD Auto Exit",
+    "CD Auto Exit Delay",
+    "DCD Interval",
+    "Log DCD",
+    "Display connect time",
+    "Display connect time in Titlebar",
+    "Display total connect time in Display",
+    "Display total connect time in Titlebar",
+    "Disconnect if Inactive",
+    "Disconnect time if Inactive",
+    "Disconnect time if Inactive, Seconds",
+    "DUNLights",
+    "DUNRegistry",
+    "DUNRunConnectoid",
+    "InitModem",
+    "LampLook",
+    "LampLookTitle",
+    "LightColorOff",
+    "LightColorOn",
+    "RD/TD Speed Update",
+    "Font Size SPY",
+    "Font Color Titlebar",
+    "Font Size Titlebar",
+    "FontTitlebarBackgroundColor",
+    "SPY Speed in Display",
+    "Negotiation Delay",
+    "No Direct Hardware Acesss",
+    "No Title Bar",
+    "NoVxd",
+    "OnTop",
+    "NewOrientation",
+    "Orientation Title",
+    "ConnectPlaySound",
+    "DisconnectPlaySound",
+    "RIPlaySound",
+    "WarnInactivePlaySound",
+    "Window Position X",
+    "Window Position Y",
+    "Alternative method for RD",
+    "Log RI",
+    "RNAAPP",
+    "Run Lights",
+    "AutoDelay Title",
+    "Status in Display",
+    "TextColor",
+    "Timer Interval",
+    "Title",
+    "TitleBar Offset",
+    "TitleBar OffsetT",
+    "Log total bytes",
+    "ShowTrayIcon",
+    "Trigger RD",
+    "Warn when Exiting",
+    "Warn if Inactive",
+    "Warn time if Inactive",
+    "Warn time if Inactive, Seconds",
+    "WindowSizeX",
+    "FontBold",
+    "FontItalic",
+    "FontUnderline",
+    "FontStrikeOut",
+    "FontTitlebarBold",
+    "FontTitlebarItalic",
+    "FontTitlebarUnderline",
+    "FontTitlebarStrikeOut",
+    "Auto Run Program",
+    "ConnectResetLoggerTimeRef",
+    "ConnectSound",
+    "DisconnectSound",
+    "DUNRegistryName",
+    "DUNRunConnectoidName",
+    "Font Style SPY",
+    "Font Style Titlebar",
+    "ModemInitString",
+    "ModemLogName",
+    "RISound",
+    "TotalConnectNew",
+    "TotalConnectReset",
+    "WarnInactiveSound",
+};
+
+TEST_F(SettingsStoreTest, EveryKeyIsSpelledAndOrderedAsTheFileHasIt) {
+    MonitorSettings s = Load();
+    SavePortSettings(s, file);
+    std::vector<std::string> read;
+    std::vector<std::string> written;
+    for (const auto& [section, key] : file.reads) {
+        if (section == kCom2) {
+            read.push_back(key);
+        }
+    }
+    for (const auto& [section, key] : file.writes) {
+        if (section == kCom2) {
+            written.push_back(key);
+        }
+    }
+    const std::vector<std::string> expected(std::begin(kPortKeys), std::end(kPortKeys));
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(written, expected);
 }
 
 TEST_F(SettingsStoreTest, SaveWritesEveryKeyInOrderWithItsSpelling) {

@@ -123,6 +123,9 @@ class RecordingWindow : public WindowActions {
     void InvalidatePanel() override { ++invalidations; }
     void DrawPanelNow() override {
         ++draws;
+        if (connection_.TitleDirty) {
+            ++titleRebuilds;
+        }
         connection_.NeedRedraw = false;
         connection_.PanelDirty = false;
         connection_.TitleDirty = false;
@@ -133,6 +136,7 @@ class RecordingWindow : public WindowActions {
     std::vector<std::string> calls;
     int invalidations = 0;
     int draws = 0;
+    int titleRebuilds = 0;  // drawings that found the title-bar display marked stale
     bool closing = false;
 
   private:
