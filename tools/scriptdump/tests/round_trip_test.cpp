@@ -120,6 +120,46 @@ TEST_P(JsonRoundTrip, DatePartsOfAllBitsSetComeBack) {
     EXPECT_EQ(build.Bytes, *bytes);
 }
 
+std::vector<std::uint8_t> Replaced(std::vector<std::uint8_t> bytes,
+                                   const std::vector<std::uint8_t>& from,
+                                   const std::vector<std::uint8_t>& to) {
+    const auto at = std::search(bytes.begin(), bytes.end(), from.begin(), from.end());
+    EXPECT_NE(at, bytes.end());
+    const auto offset = at - bytes.begin();
+    bytes.erase(at, at + static_cast<std::ptrdiff_t>(from.size()));
+    bytes.insert(bytes.begin() + offset, to.begin(), to.end());
+    return bytes;
+}
+
+// What the loader takes but the builder never writes comes back in the builder's one form.
+TEST(NonCanonicalScripts, BuildBackIntoTheCanonicalForm) {
+    testing::FakeReport report;
+    EventRegistry registry{report};
+    ASSERT_TRUE(RegisterEventClasses(registry));
+    auto rebuilt = [&](const std::vector<std::uint8_t>& bytes) {
+        const ScriptDump dump = DumpScriptFile(bytes, registry);
+        EXPECT_EQ(dump.Error, "");
+        return BuildScriptFile(dump.Json, registry).Bytes;
+    };
+    InstallScript script;
+    script.Info.ProductName = "abc";
+    SetFixedText(script.FirstDirectory, "C:\\DIRX");
+    const std::vector<std::uint8_t> canonical = WriteScript(script, true, 302).value();
+
+    const std::vector<std::uint8_t> longLength =
+        Replaced(canonical, {3, 'a', 'b', 'c'}, {0xFF, 3, 0, 'a', 'b', 'c'});
+    EXPECT_EQ(rebuilt(longLength), canonical);
+
+    std::vector<std::uint8_t> trailing = canonical;
+    trailing.insert(trailing.end(), {1, 2, 3});
+    EXPECT_EQ(rebuilt(trailing), canonical);
+
+    const std::vector<std::uint8_t> withNul =
+        Replaced(canonical, {7, 'C', ':', '\\', 'D'}, {7, 'C', ':', '\\', 0});
+    SetFixedText(script.FirstDirectory, "C:\\");
+    EXPECT_EQ(rebuilt(withNul), WriteScript(script, true, 302).value());
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, JsonRoundTrip, testing::EveryFormat(), testing::FormatName);
 
 }  // namespace
