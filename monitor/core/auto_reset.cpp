@@ -1,19 +1,18 @@
 #include "monitor/core/auto_reset.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace lw {
 
 CalendarDate AddMonths(const CalendarDate& date, int months) {
-    CalendarDate result = date;
-    result.month += months;
-    while (result.month > 12) {
-        result.month -= 12;
-        ++result.year;
-    }
-    result.day = std::min(result.day, DaysInMonth(result.year, result.month));
-    return result;
+    namespace cal = std::chrono;
+    const cal::year_month shifted =
+        cal::year{date.year} / cal::month{static_cast<unsigned>(date.month)} + cal::months{months};
+    const int year = static_cast<int>(shifted.year());
+    const int month = static_cast<int>(static_cast<unsigned>(shifted.month()));
+    return {year, month, std::min(date.day, DaysInMonth(year, month))};
 }
 
 namespace {

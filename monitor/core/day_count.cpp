@@ -1,18 +1,16 @@
 #include "monitor/core/day_count.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace lw {
 namespace {
 
-// Days from 1 January of year 1 to 30 December 1899.
-constexpr std::int64_t kEpochOffset = 693'593;
+namespace cal = std::chrono;
 
-std::int64_t DaysBeforeYear(std::int64_t year) {
-    const std::int64_t y = year - 1;
-    return y * 365 + y / 4 - y / 100 + y / 400;
-}
+// Day 0 of the count.
+constexpr cal::sys_days kEpoch = cal::year{1899} / cal::December / 30;
 
 // Whole days and the milliseconds into the day, rounding that may carry into the next day.
 struct SplitDay {
@@ -39,30 +37,19 @@ SplitDay Split(DayCount value) {
 }  // namespace
 
 bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return cal::year{year}.is_leap();
 }
 
 int DaysInMonth(int year, int month) {
-    switch (month) {
-        case 2:
-            return IsLeapYear(year) ? 29 : 28;
-        case 4:
-        case 6:
-        case 9:
-        case 11:
-            return 30;
-        default:
-            return 31;
-    }
+    const auto last = cal::year{year} / cal::month{static_cast<unsigned>(month)} / cal::last;
+    return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
+// A day past the end of its month counts on into the next, as the calendar types do.
 DayCount EncodeDate(const CalendarDate& date) {
-    std::int64_t days = DaysBeforeYear(date.year);
-    for (int m = 1; m < date.month; ++m) {
-        days += DaysInMonth(date.year, m);
-    }
-    days += date.day - 1;
-    return static_cast<DayCount>(days - kEpochOffset);
+    const cal::sys_days day = cal::year{date.year} / cal::month{static_cast<unsigned>(date.month)} /
+                              cal::day{static_cast<unsigned>(date.day)};
+    return static_cast<DayCount>((day - kEpoch).count());
 }
 
 DayCount EncodeTime(const TimeOfDay& time) {
@@ -78,26 +65,9 @@ DayCount EncodeDateTime(const CalendarDate& date, const TimeOfDay& time) {
 }
 
 CalendarDate DecodeDate(DayCount value) {
-    std::int64_t remaining = Split(value).day + kEpochOffset;  // days since 1 January of year 1
-    // Four-century cycles of 146097 days, then centuries, four-year cycles and years.
-    std::int64_t year = 1 + 400 * (remaining / 146'097);
-    remaining %= 146'097;
-    std::int64_t centuries = std::min<std::int64_t>(remaining / 36'524, 3);
-    year += 100 * centuries;
-    remaining -= centuries * 36'524;
-    year += 4 * (remaining / 1'461);
-    remaining %= 1'461;
-    std::int64_t years = std::min<std::int64_t>(remaining / 365, 3);
-    year += years;
-    remaining -= years * 365;
-
-    CalendarDate date{static_cast<int>(year), 1, 1};
-    while (remaining >= DaysInMonth(date.year, date.month)) {
-        remaining -= DaysInMonth(date.year, date.month);
-        ++date.month;
-    }
-    date.day = static_cast<int>(remaining) + 1;
-    return date;
+    const cal::year_month_day date{kEpoch + cal::days{Split(value).day}};
+    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day()))};
 }
 
 TimeOfDay DecodeTime(DayCount value) {
