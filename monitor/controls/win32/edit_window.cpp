@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "monitor/controls/win32/control_keys.h"
 #include "monitor/forms/win32/application_window.h"
 
 namespace lw {
@@ -11,19 +12,6 @@ namespace {
 // wrapping keeps the text on one line.
 constexpr DWORD kEditStyle =
     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | ES_MULTILINE | ES_AUTOHSCROLL;
-
-ControlKey KeyOf(WPARAM key) {
-    switch (key) {
-        case VK_UP:
-            return ControlKey::Up;
-        case VK_DOWN:
-            return ControlKey::Down;
-        case VK_SPACE:
-            return ControlKey::Space;
-        default:
-            return ControlKey::Other;
-    }
-}
 
 }  // namespace
 
@@ -189,7 +177,7 @@ LRESULT Win32EditWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_KEYDOWN:
-            if (!control_.KeyDown(KeyOf(wParam))) {
+            if (!control_.KeyDown(ControlKeyOf(wParam))) {
                 return 0;
             }
             break;

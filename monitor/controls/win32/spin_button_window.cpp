@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "monitor/controls/win32/control_keys.h"
 #include "monitor/controls/win32/glyph.h"
 #include "monitor/forms/win32/application_window.h"
 
@@ -27,19 +28,6 @@ ATOM SpinButtonClass(WNDPROC procedure) {
 
 RECT ToRect(const ControlRect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-ControlKey KeyOf(WPARAM key) {
-    switch (key) {
-        case VK_UP:
-            return ControlKey::Up;
-        case VK_DOWN:
-            return ControlKey::Down;
-        case VK_SPACE:
-            return ControlKey::Space;
-        default:
-            return ControlKey::Other;
-    }
 }
 
 }  // namespace
@@ -180,7 +168,7 @@ LRESULT Win32SpinButtonWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS;
         case WM_KEYDOWN:
-            if (control_.KeyDown(KeyOf(wParam))) {
+            if (control_.KeyDown(ControlKeyOf(wParam))) {
                 return 0;
             }
             break;
