@@ -105,8 +105,7 @@ bool MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
             main_.OnKey(static_cast<char>(wParam));
             return true;
         case WM_CONTEXTMENU:
-            ShowMenu(lParam);
-            return true;
+            return ShowMenu(lParam);
         case WM_QUERYENDSESSION:
             result = main_.Closing() != ClosingState::Running || main_.CanClose();
             return true;
@@ -130,13 +129,17 @@ bool MainForm::HitTest(LPARAM lParam, LRESULT& result) {
     return true;
 }
 
-// From the keyboard the menu opens at the cursor.
-void MainForm::ShowMenu(LPARAM lParam) {
+// The panel's menu opens on the panel (from the keyboard, at the cursor); the caption keeps
+// its system menu.
+bool MainForm::ShowMenu(LPARAM lParam) {
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (lParam == -1) {
         GetCursorPos(&at);
+    } else if (DefWindowProcA(Handle(), WM_NCHITTEST, 0, lParam) != HTCLIENT) {
+        return false;
     }
     main_.Menu().Popup(at.x, at.y);
+    return true;
 }
 
 void MainForm::LoadTrayIcons() {

@@ -108,7 +108,7 @@ class MainForm : public Win32Form, private MainWindowView, private PanelHost {
 
     void TrayDoubleClick(Component& sender);
     bool HitTest(LPARAM lParam, LRESULT& result);
-    void ShowMenu(LPARAM lParam);
+    bool ShowMenu(LPARAM lParam);
 
     GdiPanelWindow frame_;
     SystemClock clock_;

@@ -29,11 +29,13 @@ std::string ProgramDirectory() {
 // One run of the monitor; ended, if it still runs, however the test ends.
 class MonitorRun {
   public:
-    explicit MonitorRun(const std::string& arguments) {
+    explicit MonitorRun(const std::string& arguments, WORD showCommand = SW_SHOWNORMAL) {
         const std::string program = ProgramDirectory() + "\\LineWink.exe";
         std::string commandLine = "\"" + program + "\" " + arguments;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = showCommand;
         PROCESS_INFORMATION info = {};
         if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                            nullptr, &startup, &info)) {
@@ -75,6 +77,14 @@ class MonitorRun {
     bool Close() const {
         const HWND panel = WaitForPanel();
         return panel != nullptr && PostMessageA(panel, WM_SYSCOMMAND, SC_CLOSE, 0) && Ended(10000);
+    }
+    bool PanelShown() const {
+        return testing::FindWindowOf(processId_, "LwForm", "LineWink") != nullptr;
+    }
+    // The main window's close, shown or not, then the end of the program.
+    bool CloseHidden() const {
+        const HWND panel = testing::FindWindowOf(processId_, "LwForm", "LineWink", false);
+        return panel != nullptr && PostMessageA(panel, WM_CLOSE, 0, 0) && Ended(10000);
     }
 
   private:
@@ -172,6 +182,17 @@ TEST_F(ProgramTest, FirstRunWelcomesAndRunsWithoutAPort) {
     ASSERT_TRUE(run.Close());
     EXPECT_EQ(ReadSetting(kFile, kMain, "Default Port"), "<missing>");
     EXPECT_EQ(ReadSetting(kFile, kMain, "Show Logo at Startup"), "0");
+}
+
+// Started minimised without activation (as a shortcut set to "Minimized" starts it), the
+// panel stays out of sight, and the minimised state is kept with the layout.
+TEST_F(ProgramTest, StartedMinimisedThePanelStaysHiddenAndTheLayoutKeepsTheState) {
+    Settings(Quiet(1));
+    MonitorRun run("", SW_SHOWMINNOACTIVE);
+    Sleep(1500);
+    EXPECT_FALSE(run.PanelShown());
+    ASSERT_TRUE(run.CloseHidden());
+    EXPECT_EQ(ReadSetting(kFile, "LineWinker on COM1", "NewOrientation"), "-3");
 }
 
 // Wine reports Windows XP to this one program.

@@ -28,6 +28,7 @@ struct Search {
     DWORD processId;
     const char* className;
     const char* title;
+    bool shownOnly;
     HWND found = nullptr;
 };
 
@@ -39,7 +40,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM address) {
     char title[256] = {};
     GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, title, sizeof title);
-    if (owner == search.processId && IsWindowVisible(window) &&
+    if (owner == search.processId && (!search.shownOnly || IsWindowVisible(window)) &&
         lstrcmpiA(className, search.className) == 0 &&
         (search.title == nullptr || std::string(title) == search.title)) {
         search.found = window;
@@ -123,8 +124,8 @@ std::string ReadSetting(const std::string& file, const std::string& section,
     return "<missing>";
 }
 
-HWND FindWindowOf(DWORD processId, const char* className, const char* title) {
-    Search search{processId, className, title};
+HWND FindWindowOf(DWORD processId, const char* className, const char* title, bool shownOnly) {
+    Search search{processId, className, title, shownOnly};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

@@ -28,8 +28,10 @@ struct SeenDialog {
     std::vector<std::string> buttons;
 };
 
-// The first shown top-level window of `processId` with this class (and title, if given).
-HWND FindWindowOf(DWORD processId, const char* className, const char* title = nullptr);
+// The first top-level window of `processId` with this class (and title, if given), shown
+// unless `shownOnly` is false.
+HWND FindWindowOf(DWORD processId, const char* className, const char* title = nullptr,
+                  bool shownOnly = true);
 SeenDialog LookAtDialog(HWND dialog);
 
 // Runs the system's messages for a while.
