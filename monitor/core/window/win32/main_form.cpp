@@ -95,10 +95,13 @@ bool MainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
             main_.OnSystemSettingsChanged();
             return true;
         case WM_COPYDATA: {
+            // Any program can send one: a record that is not there is refused.
             const auto* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            sampler_.OnLightsHandOver(main_.Sampling(), main_.Settings(), record->dwData,
-                                      CopyDataText(*record));
-            result = TRUE;
+            if (record != nullptr) {
+                sampler_.OnLightsHandOver(main_.Sampling(), main_.Settings(), record->dwData,
+                                          CopyDataText(*record));
+            }
+            result = record != nullptr;
             return true;
         }
         case WM_CHAR:

@@ -70,6 +70,7 @@ class MainForm : public Win32Form, private MainWindowView, private PanelHost {
     void LoadTrayIcons() override;
     void CreateDrawingContext() override;
     void MakeGdiFonts() override;
+    // The drawing, made at the start, has drawn on no window yet.
     void ForgetTitleBarWindow() override {}
     void UseCaptionFont() override;
     void ReleaseDrawing() override;

@@ -208,6 +208,8 @@ TEST_F(MainFormTest, TheLightsHandOverArrivesAsCopyData) {
     EXPECT_EQ(form.Main().Sampling().LightsEvent, 12u);
     EXPECT_EQ(form.Main().Sampling().LightsDevice, 5678u);
     EXPECT_EQ(form.Main().Sampling().LightsName, "My ISP");
+    EXPECT_FALSE(SendMessageA(form.Handle(), WM_COPYDATA, 0, 0));
+    EXPECT_EQ(form.Main().Sampling().LightsName, "My ISP");
 }
 
 TEST_F(MainFormTest, TheOKeyTakesTheCaptionAwayAndGivesItBack) {
