@@ -6,10 +6,10 @@
 
 #include "installer/script/events/event_classes.h"
 #include "installer/script/events/event_registry.h"
-#include "installer/script/model/error_report.h"
 #include "installer/script/model/script_loader.h"
+#include "tools/common/file_bytes.h"
+#include "tools/common/stream_report.h"
 #include "tools/distpack/build_style.h"
-#include "tools/distpack/file_bytes.h"
 #include "tools/distpack/packer.h"
 #include "tools/scriptbuild/script_writer.h"
 
@@ -185,18 +185,6 @@ std::optional<Command> Parser::Run() {
     }
     return command_;
 }
-
-class StreamReport : public ErrorReport {
-  public:
-    explicit StreamReport(std::ostream& err) : err_(err) {}
-    void ReportError(const std::string& message) override { err_ << message << '\n'; }
-    void CheckFailed(const char* unit, int line) override {
-        err_ << "Internal check failed: " << unit << " line " << line << '\n';
-    }
-
-  private:
-    std::ostream& err_;
-};
 
 // Rewrites the script in its own width and version with the packed files added.
 bool AddToScript(const Command& command, const PackResult& packed, std::ostream& err) {

@@ -8,7 +8,7 @@
 
 #include "installer/lzpunz2/compressed_format.h"
 #include "installer/lzpunz2/compressor.h"
-#include "tools/distpack/file_bytes.h"
+#include "tools/common/file_bytes.h"
 #include "tools/distpack/media_names.h"
 
 namespace aw {

@@ -1,13 +1,12 @@
 #include "tools/logdump/logdump_command.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <ostream>
 
 #include "installer/oplog/log_encoding.h"
 #include "installer/oplog/log_loading.h"
 #include "installer/script/variables/messages.h"
+#include "tools/common/file_bytes.h"
 #include "tools/logdump/log_json.h"
 #include "tools/logdump/log_text.h"
 
@@ -15,21 +14,8 @@ namespace aw {
 
 namespace {
 
-std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                    std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 int Dump(const std::string& path, bool json, std::ostream& out, std::ostream& err) {
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadFile(path);
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadFileBytes(path);
     if (!bytes) {
         err << WithArgument(kUnableToOpenLogMessage, path) << '\n';
         return 1;

@@ -1,4 +1,4 @@
-#include "tools/distpack/file_bytes.h"
+#include "tools/common/file_bytes.h"
 
 #include <fstream>
 #include <iterator>
