@@ -69,13 +69,13 @@ TEST_F(DistPackCommandTest, PacksTheFilesAndSaysWhatItDid) {
 }
 
 TEST_F(DistPackCommandTest, BadInputNamesTheFile) {
-    const std::string missing = (root / "in" / "missing.txt").string();
+    const std::string missing = (directory / "in" / "missing.txt").string();
     EXPECT_EQ(Run({media.string(), missing}), 1);
     EXPECT_EQ(err.str(), missing + ": no such file\n");
 
     const std::string file = Input("a.txt", {1}).string();
     const std::string script = Input("not-a-script.inf", {0x20, 1, 2}).string();
-    EXPECT_EQ(Run({"--script", script, (root / "out.inf").string(), media.string(), file}), 1);
+    EXPECT_EQ(Run({"--script", script, (directory / "out.inf").string(), media.string(), file}), 1);
     EXPECT_EQ(err.str(), "Unable to load " + script + "\n");
 }
 
@@ -118,7 +118,7 @@ TEST_P(DistPackScriptTest, AddsTheEntriesAndABuildStyleToTheScript) {
     const Bytes originalBytes =
         WriteScript(original, GetParam().shortInts, GetParam().version).value();
     const std::string in = Input("in.inf", originalBytes).string();
-    const std::string outPath = (root / "out.inf").string();
+    const std::string outPath = (directory / "out.inf").string();
     const std::string f1 = Input("f1.dat", Numbered(1000, 0)).string();
     const std::string f2 = Input("f2.dat", Numbered(5000, 1)).string();
 

@@ -28,9 +28,10 @@ class PackErrorsTest : public PackingTest {
 
 TEST_F(PackErrorsTest, MissingFileOrDirectoryWritesNothing) {
     const std::string good = Input("good.txt", {1}).string();
-    const std::string missing = (root / "in" / "missing.dll").string();
+    const std::string missing = (directory / "in" / "missing.dll").string();
     EXPECT_EQ(ErrorOf({{good}, {missing}}, {}, missing), missing + ": no such file");
-    EXPECT_EQ(ErrorOf({{root / "in"}}, {}, "in"), (root / "in").string() + ": not a file");
+    EXPECT_EQ(ErrorOf({{directory / "in"}}, {}, "in"),
+              (directory / "in").string() + ": not a file");
     EXPECT_TRUE(MediaFiles().empty());
 }
 
@@ -64,7 +65,7 @@ TEST_F(PackErrorsTest, LauncherLargerThanTheFirstDisk) {
     EXPECT_EQ(
         ErrorOf({{source}}, {.StartFile = "setup.exe", .DiskSize = 4096}, "stub.exe", launcher),
         launcher.string() + ": the launcher does not fit on the first disk");
-    const std::filesystem::path missing = root / "in" / "none.exe";
+    const std::filesystem::path missing = directory / "in" / "none.exe";
     EXPECT_EQ(ErrorOf({{source}}, {.StartFile = "setup.exe"}, "none.exe", missing),
               missing.string() + ": no such file");
 }

@@ -60,20 +60,13 @@ std::optional<Bytes> Expand(const Bytes& file) {
 }
 
 void PackingTest::SetUp() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    root = std::filesystem::temp_directory_path() /
-           (std::string("distpack-") + test->test_suite_name() + "-" + test->name());
-    std::filesystem::remove_all(root);
-    std::filesystem::create_directories(root / "in");
-    media = root / "media";
-}
-
-void PackingTest::TearDown() {
-    std::filesystem::remove_all(root);
+    ScratchDirectoryTest::SetUp();
+    std::filesystem::create_directories(directory / "in");
+    media = directory / "media";
 }
 
 std::filesystem::path PackingTest::Input(const std::string& name, const Bytes& bytes) {
-    const std::filesystem::path path = root / "in" / name;
+    const std::filesystem::path path = directory / "in" / name;
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));

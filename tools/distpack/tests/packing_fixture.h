@@ -1,4 +1,4 @@
-// A scratch directory for packing tests: input files in "in", media under "media".
+// Packing tests in a scratch directory: input files in "in", media under "media".
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +9,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "tools/common/tests/scratch_directory.h"
 
 namespace aw::testing {
 
@@ -22,10 +24,9 @@ Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t count);
 // What the library expands from a compressed file; none when it fails.
 std::optional<Bytes> Expand(const Bytes& file);
 
-class PackingTest : public ::testing::Test {
+class PackingTest : public ScratchDirectoryTest {
   protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Writes an input file and returns its path.
     std::filesystem::path Input(const std::string& name, const Bytes& bytes);
@@ -34,7 +35,6 @@ class PackingTest : public ::testing::Test {
     // Every file under the media directory, with "/" between the parts.
     std::set<std::string> MediaFiles() const;
 
-    std::filesystem::path root;
     std::filesystem::path media;
 };
 

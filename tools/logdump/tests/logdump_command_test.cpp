@@ -4,29 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "installer/oplog/log_encoding.h"
+#include "tools/common/tests/scratch_directory.h"
 
 namespace aw {
 namespace {
 
-namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 using namespace logrec;
 
-class LogDumpCommand : public ::testing::Test {
+class LogDumpCommand : public testing::ScratchDirectoryTest {
   protected:
     void SetUp() override {
-        directory = fs::path(::testing::TempDir()) /
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(directory);
-        fs::create_directories(directory);
-        path = (directory / "awlog3.000").string();
+        ScratchDirectoryTest::SetUp();
+        path = PathOf("awlog3.000");
     }
-    void TearDown() override { fs::remove_all(directory); }
 
     void Save(std::vector<LogRecord> records, const Bytes& tail = {}) {
         LogHeader header{1, 3, 0x00020001, 0x00000005, kUndoPacing, "LineWink \xe9"};
@@ -47,7 +42,6 @@ class LogDumpCommand : public ::testing::Test {
         return RunLogDump(args, out, err);
     }
 
-    fs::path directory;
     std::string path;
     std::ostringstream out;
     std::ostringstream err;
@@ -205,8 +199,8 @@ TEST_F(LogDumpCommand, BadDataIsShownAsFarAsItReadsAndFails) {
 }
 
 TEST_F(LogDumpCommand, FailuresGoToTheErrorStreamWithExitCodeOne) {
-    EXPECT_EQ(Run({(directory / "missing").string()}), 1);
-    EXPECT_EQ(err.str(), "Unable to open " + (directory / "missing").string() + "\n");
+    EXPECT_EQ(Run({PathOf("missing")}), 1);
+    EXPECT_EQ(err.str(), "Unable to open " + PathOf("missing") + "\n");
     EXPECT_EQ(out.str(), "");
 
     std::ofstream(path, std::ios::binary) << "abc";

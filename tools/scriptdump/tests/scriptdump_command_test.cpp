@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "installer/script/events/family_events.h"
+#include "tools/common/tests/scratch_directory.h"
 #include "tools/scriptbuild/script_writer.h"
 
 namespace aw {
@@ -16,18 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ScriptDumpCommand : public ::testing::Test {
+class ScriptDumpCommand : public testing::ScratchDirectoryTest {
   protected:
-    void SetUp() override {
-        directory = fs::path(::testing::TempDir()) /
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(directory);
-        fs::create_directories(directory);
-    }
-    void TearDown() override { fs::remove_all(directory); }
-
-    std::string PathOf(const char* name) { return (directory / name).string(); }
-
     void Save(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
@@ -43,7 +34,6 @@ class ScriptDumpCommand : public ::testing::Test {
         return RunScriptDump(args, out, err);
     }
 
-    fs::path directory;
     std::ostringstream out;
     std::ostringstream err;
 };
