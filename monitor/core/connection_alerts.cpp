@@ -2,6 +2,7 @@
 // keeps ticking inside them, so each alert is guarded before its box opens.
 #include "monitor/core/auto_reset.h"
 #include "monitor/core/connection_tracker.h"
+#include "monitor/core/scoped_flag.h"
 
 namespace lw {
 namespace {
@@ -12,18 +13,6 @@ std::string InactiveText(std::int32_t minutes, std::int32_t seconds) {
     return "Your connection has been inactive for " + std::to_string(minutes) + " minute(s) and " +
            std::to_string(seconds) + " seconds(s). ";
 }
-
-// Sets a guard flag for the time a box is open.
-class PromptGuard {
-  public:
-    explicit PromptGuard(bool& open) : open_(open) { open_ = true; }
-    ~PromptGuard() { open_ = false; }
-    PromptGuard(const PromptGuard&) = delete;
-    PromptGuard& operator=(const PromptGuard&) = delete;
-
-  private:
-    bool& open_;
-};
 
 }  // namespace
 
@@ -46,7 +35,7 @@ void ConnectionTracker::CheckInactivity() {
         return;
     }
     {
-        PromptGuard guard(connection_.DisconnectPromptOpen);
+        ScopedFlag guard(connection_.DisconnectPromptOpen);
         services_.sampler.HangUp(settings_);
         Alert(InactiveText(minutes, seconds) + kDisconnectPerformed, MessageButtons::Ok);
     }
@@ -63,7 +52,7 @@ void ConnectionTracker::CheckInactivityWarning() {
     PlaySoundSetting(services_.sounds, settings_.WarnInactivePlaySound,
                      settings_.WarnInactiveSound);
     {
-        PromptGuard guard(connection_.WarnPromptOpen);
+        ScopedFlag guard(connection_.WarnPromptOpen);
         const std::string question = InactiveText(minutes, seconds) + "Do You want to disconnect?";
         if (Alert(question, MessageButtons::YesNo) == MessageAnswer::Yes) {
             services_.sampler.HangUp(settings_);

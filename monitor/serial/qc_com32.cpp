@@ -3,6 +3,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "monitor/core/scoped_flag.h"
+
 namespace lw {
 namespace {
 
@@ -21,17 +23,6 @@ std::string UpToZero(std::string bytes) {
     }
     return bytes;
 }
-
-class InUseGuard {
-  public:
-    explicit InUseGuard(bool& inUse) : inUse_(inUse) { inUse_ = true; }
-    ~InUseGuard() { inUse_ = false; }
-    InUseGuard(const InUseGuard&) = delete;
-    InUseGuard& operator=(const InUseGuard&) = delete;
-
-  private:
-    bool& inUse_;
-};
 
 }  // namespace
 
@@ -154,7 +145,7 @@ std::string T_QCCom32::ReceiveGuarded(const std::function<std::string()>& receiv
         }
         return {};
     }
-    InUseGuard guard(inUse_);
+    ScopedFlag guard(inUse_);
     if (!Opened()) {
         return {};
     }
