@@ -10,6 +10,7 @@
 #include "monitor/controls/win32/control_system.h"
 #include "monitor/forms/win32/application_window.h"
 #include "monitor/forms/win32/form_window.h"
+#include "monitor/forms/win32/tests/application_test.h"
 
 namespace lw {
 namespace {
@@ -21,10 +22,9 @@ class CountedBeeps : public Win32ControlSystem {
     int beeps = 0;
 };
 
-class SpinEditWineTest : public ::testing::Test {
+class SpinEditWineTest : public testing::ApplicationTest {
   protected:
     void SetUp() override {
-        app.App().OnException = Handler<const std::exception&>::Call(onError);
         ShowWindow(app.Handle(), SW_SHOWNA);
         form.Show();
         other = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 80, 80,
@@ -69,11 +69,6 @@ class SpinEditWineTest : public ::testing::Test {
         CloseClipboard();
     }
 
-    std::vector<std::string> errors;
-    std::function<void(const std::exception&)> onError = [this](const std::exception& e) {
-        errors.push_back(e.what());
-    };
-    Win32Application app{"LineWink"};
     Win32Form form{app,
                    {.caption = "Setup",
                     .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,

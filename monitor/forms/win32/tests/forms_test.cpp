@@ -9,16 +9,12 @@
 #include "monitor/forms/popup_menu.h"
 #include "monitor/forms/win32/application_window.h"
 #include "monitor/forms/win32/form_window.h"
+#include "monitor/forms/win32/tests/application_test.h"
 
 namespace lw {
 namespace {
 
-bool HasTaskbarButton(HWND window) {
-    const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
-    return IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr &&
-           (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) == 0 &&
-           ((exStyle & WS_EX_APPWINDOW) != 0 || (exStyle & WS_EX_TOOLWINDOW) == 0);
-}
+using testing::HasTaskbarButton;
 
 // A dialog with an OK button that notes what it saw when the button was pressed.
 class OkDialog : public Win32Form {
@@ -52,9 +48,8 @@ class OkDialog : public Win32Form {
     HWND other_;
 };
 
-class FormsTest : public ::testing::Test {
+class FormsTest : public testing::ApplicationTest {
   protected:
-    void SetUp() override { app.App().OnException = Handler<const std::exception&>::Call(onError); }
     static FormFrame MainFrame() {
         return {.caption = "LineWink",
                 .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
@@ -67,11 +62,6 @@ class FormsTest : public ::testing::Test {
         app.App().ProcessMessages();
     }
 
-    std::vector<std::string> errors;
-    std::function<void(const std::exception&)> onError = [this](const std::exception& e) {
-        errors.push_back(e.what());
-    };
-    Win32Application app{"LineWink"};
     Win32Form main{app, MainFrame()};
 };
 

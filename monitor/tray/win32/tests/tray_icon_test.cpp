@@ -12,18 +12,14 @@
 #include "monitor/forms/win32/application_window.h"
 #include "monitor/forms/win32/form_window.h"
 #include "monitor/forms/win32/icon_image.h"
+#include "monitor/forms/win32/tests/application_test.h"
 #include "monitor/tray/tray_icon.h"
 #include "monitor/tray/win32/tray_services.h"
 
 namespace lw {
 namespace {
 
-bool HasTaskbarButton(HWND window) {
-    const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
-    return IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr &&
-           (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) == 0 &&
-           ((exStyle & WS_EX_APPWINDOW) != 0 || (exStyle & WS_EX_TOOLWINDOW) == 0);
-}
+using testing::HasTaskbarButton;
 
 // The real shell, with its answers kept.
 class AnsweredShell : public NotifyArea {
@@ -39,10 +35,9 @@ class AnsweredShell : public NotifyArea {
     Win32NotifyArea real_;
 };
 
-class TrayIconWineTest : public ::testing::Test {
+class TrayIconWineTest : public testing::ApplicationTest {
   protected:
     void SetUp() override {
-        app.App().OnException = Handler<const std::exception&>::Call(onError);
         ShowWindow(app.Handle(), SW_SHOWNA);
         main.Show();
         tray.SetOptions({});
@@ -71,13 +66,8 @@ class TrayIconWineTest : public ::testing::Test {
         return NotifyEvent::Call(notes_.back());
     }
 
-    std::vector<std::string> errors;
-    std::function<void(const std::exception&)> onError = [this](const std::exception& e) {
-        errors.push_back(e.what());
-    };
     std::vector<std::string> events;
     std::deque<std::function<void(Component&)>> notes_;
-    Win32Application app{"LineWink"};
     Win32Form main{app,
                    {.caption = "LineWink",
                     .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
