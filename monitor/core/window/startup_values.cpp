@@ -19,8 +19,9 @@ unsigned TickIntervalMs(std::int32_t timesPerSecond) {
     if (timesPerSecond < 1) {
         return 0;
     }
-    // Very high rates still tick, at the shortest interval there is.
-    return std::max(1u, static_cast<unsigned>(std::lround(1000.0 / timesPerSecond)));
+    // Halves go to the even neighbour (16 gives 62). Very high rates still tick, at the
+    // shortest interval there is.
+    return std::max(1u, static_cast<unsigned>(std::nearbyint(1000.0 / timesPerSecond)));
 }
 
 bool WantsManualUpdate(std::int32_t timesPerSecond) {

@@ -7,6 +7,7 @@ namespace {
 
 TEST(StartupValuesTest, TheTickIntervalIsRoundedFromTheRate) {
     EXPECT_EQ(TickIntervalMs(18), 56u);
+    EXPECT_EQ(TickIntervalMs(16), 62u);
     EXPECT_EQ(TickIntervalMs(1), 1000u);
     EXPECT_EQ(TickIntervalMs(3), 333u);
     EXPECT_EQ(TickIntervalMs(7), 143u);
