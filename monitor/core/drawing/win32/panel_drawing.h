@@ -60,6 +60,8 @@ class PanelDrawing {
     int PanelHeight() const { return painter_.PanelHeight(); }
     void SetPanelHeight(int height) { painter_.SetPanelHeight(height); }
     void SetTrayIcon(TrayIconTarget* tray) { painter_.SetTrayIcon(tray); }
+    // Gives the tray icon its picture and hint now, as a drawing would.
+    void UpdateTrayIcon() { painter_.UpdateTrayIcon(); }
 
     const GdiResources& Resources() const { return resources_; }
 

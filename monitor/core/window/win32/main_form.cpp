@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "monitor/core/win32/private_profile.h"
+#include "monitor/core/window/command_line.h"
 #include "monitor/core/window/main_commands.h"
 
 namespace lw {
@@ -37,8 +38,21 @@ MainForm::MainForm(Win32Application& application, const MainFormOptions& options
                     ProgramLogFileNames()}),
       modem_(main_.Boxes()),
       about_(application),
-      setup_(application),
+      selectReg_(application, setupSystem_.Keys(), main_.Settings()),
+      discovery_({main_.Settings(), main_.Sampling(), main_.Connection(),
+                  static_cast<PortSwitchWindow&>(*this), system_,
+                  [this] { return std::make_unique<PrivateProfile>(settingsFile_); }, appearance_,
+                  clock_, ParseCommandLine(options.arguments).autoCheck},
+                 setupSystem_.Keys(), selectReg_),
+      setup_(application,
+             SetupServices{main_.Settings(), main_.Sampling(), main_.Connection(),
+                           static_cast<SetupHost&>(*this), setupBoxes_, driver_, modem_,
+                           setupSystem_, setupDialogs_, discovery_, sounds_, clock_, dates_}),
       splash_(application) {
+    setupBoxes_.SetOwner(setup_.Handle());
+    setupDialogs_.SetOwner(setup_.Handle());
+    dialogLink_.Attach(setup_.Dialog());
+    selectReg_.OnChosen = Handler<const std::string&>::Of<&MainForm::RegistryEntryChosen>(*this);
     // The icon joins the notification area when the start-up says so, not before: an icon
     // without a picture would stand there until the first drawing.
     BeginLoading();
@@ -282,6 +296,67 @@ bool MainForm::SetupDialogVisible() const {
 
 ModalResult MainForm::ShowSetupDialog() {
     return tray_->ShowModalForm(&setup_);
+}
+
+void MainForm::UpdateTrayIcon() {
+    if (drawing_) {
+        drawing_->UpdateTrayIcon();
+    }
+}
+
+void MainForm::RequestRedraw() {
+    main_.Connection().NeedRedraw = true;
+    InvalidatePanel();
+}
+
+void MainForm::ShowHelpContext(unsigned context) {
+    ShowHelp(main_.HelpFile(), context);
+}
+
+// The panel's height stays as the drawing last made it; the application comes back from the
+// taskbar or the tray.
+void MainForm::ShowNormalAt(int left, int top, int width) {
+    if (IsIconic(Win32App().Handle())) {
+        App().Restore();
+    }
+    RECT bounds;
+    GetWindowRect(Handle(), &bounds);
+    const int height = drawing_ && drawing_->PanelHeight() > 0 ? drawing_->PanelHeight()
+                                                               : bounds.bottom - bounds.top;
+    SetVisible(true);
+    SetWindowPos(Handle(), nullptr, left, top, width > 0 ? width : bounds.right - bounds.left,
+                 height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void MainForm::ShowSessionTraffic(std::int32_t transmitted, std::int32_t received) {
+    setup_.Dialog().ShowSessionTraffic(transmitted, received);
+}
+
+void MainForm::ClearSessionTraffic() {
+    setup_.Dialog().ClearSessionTraffic();
+}
+
+// A statistics name picked in the registry-entry dialog shows in the settings dialog at once.
+void MainForm::RegistryEntryChosen(const std::string& name) {
+    setup_.Dialog().ComboBDeviceDesc->SetText(name);
+}
+
+void MainForm::SetupDialogRelay::ShowConnectTime(const std::string& text) {
+    if (dialog_ != nullptr) {
+        dialog_->ShowConnectTime(text);
+    }
+}
+
+void MainForm::SetupDialogRelay::ClearScheduledDisconnect() {
+    if (dialog_ != nullptr) {
+        dialog_->ClearScheduledDisconnect();
+    }
+}
+
+void MainForm::SetupDialogRelay::Refresh() {
+    if (dialog_ != nullptr) {
+        dialog_->Refresh();
+    }
 }
 
 void MainForm::SetTrayIconActive(bool active) {

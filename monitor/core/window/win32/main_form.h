@@ -32,10 +32,16 @@
 #include "monitor/core/window/main_window.h"
 #include "monitor/core/window/win32/about_box.h"
 #include "monitor/core/window/win32/line_services.h"
-#include "monitor/core/window/win32/setup_form.h"
 #include "monitor/core/window/win32/splash_window.h"
 #include "monitor/core/window/win32/startup_system.h"
 #include "monitor/forms/win32/form_window.h"
+#include "monitor/setup/discovery.h"
+#include "monitor/setup/port_switch.h"
+#include "monitor/setup/setup_services.h"
+#include "monitor/setup/win32/common_dialogs.h"
+#include "monitor/setup/win32/select_reg_dlg.h"
+#include "monitor/setup/win32/setup_form.h"
+#include "monitor/setup/win32/setup_system.h"
 #include "monitor/tray/tray_icon.h"
 #include "monitor/tray/win32/tray_services.h"
 
@@ -48,7 +54,11 @@ struct MainFormOptions {
     std::string settingsFile = "LINEWINK.INI";
 };
 
-class MainForm : public Win32Form, private MainWindowView, private PanelHost {
+class MainForm : public Win32Form,
+                 private MainWindowView,
+                 private PanelHost,
+                 private SetupHost,
+                 private PortSwitchWindow {
   public:
     MainForm(Win32Application& application, const MainFormOptions& options);
     ~MainForm() override;
@@ -58,6 +68,7 @@ class MainForm : public Win32Form, private MainWindowView, private PanelHost {
     MainWindow& Main() { return main_; }
     TPGTrayIcon95& Tray() { return *tray_; }
     SetupForm& Setup() { return setup_; }
+    TSelectRegDlg& SelectReg() { return selectReg_; }
     AboutBox& About() { return about_; }
 
     static constexpr UINT_PTR kTickTimer = 1;
@@ -97,6 +108,14 @@ class MainForm : public Win32Form, private MainWindowView, private PanelHost {
     void ShowHelp(const std::string& file, unsigned context) override;
     void CloseHelp(const std::string& file) override;
 
+    // SetupHost and PortSwitchWindow; the rest of both is MainWindowView's.
+    void UpdateTrayIcon() override;
+    void RequestRedraw() override;
+    void ShowHelpContext(unsigned context) override;
+    bool LightsProgramFound() const override { return main_.LightsProgramFound(); }
+    void ShowNormalAt(int left, int top, int width) override;
+    void MinimizeApp() override { main_.MinimizeApp(); }
+
     // PanelHost.
     bool ModalOpen() const override { return main_.ModalOpen(); }
     bool DialogOpen() const override { return main_.DialogOpen(); }
@@ -104,10 +123,11 @@ class MainForm : public Win32Form, private MainWindowView, private PanelHost {
     void MinimizeApplication() override;
     void RestoreFromTray() override;
     void HideTaskbarWindow() override;
-    void ShowSessionTraffic(std::int32_t, std::int32_t) override {}
-    void ClearSessionTraffic() override {}
+    void ShowSessionTraffic(std::int32_t transmitted, std::int32_t received) override;
+    void ClearSessionTraffic() override;
 
     void TrayDoubleClick(Component& sender);
+    void RegistryEntryChosen(const std::string& name);
     bool HitTest(LPARAM lParam, LRESULT& result);
     bool ShowMenu(LPARAM lParam);
 
@@ -118,7 +138,19 @@ class MainForm : public Win32Form, private MainWindowView, private PanelHost {
     Win32SoundPlayer sounds_;
     Win32LogFiles logs_;
     SystemDateTimeFormat dates_;
-    NoSetupDialog dialogLink_;
+    // The settings dialog as the tick sees it, once it is made.
+    class SetupDialogRelay : public SetupDialogLink {
+      public:
+        void Attach(SetupDialogLink& dialog) { dialog_ = &dialog; }
+        bool IsOpen() const override { return dialog_ != nullptr && dialog_->IsOpen(); }
+        void ShowConnectTime(const std::string& text) override;
+        void ClearScheduledDisconnect() override;
+        void Refresh() override;
+
+      private:
+        SetupDialogLink* dialog_ = nullptr;
+    };
+    SetupDialogRelay dialogLink_;
     DriverDevice driverDevice_;
     ChipRegisters chip_;
     ConnectionDevice lights_;
@@ -137,6 +169,11 @@ class MainForm : public Win32Form, private MainWindowView, private PanelHost {
     std::optional<TrayIconBinding> trayIcon_;
     std::unique_ptr<PanelDrawing> drawing_;
     AboutBox about_;
+    Win32SetupSystem setupSystem_;
+    Win32CommonDialogs setupDialogs_;
+    DialogMessageBoxes setupBoxes_;
+    TSelectRegDlg selectReg_;
+    Discovery discovery_;
     SetupForm setup_;
     SplashWindow splash_;
 };

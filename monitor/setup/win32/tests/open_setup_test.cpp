@@ -1,0 +1,377 @@
+// The settings dialog opened from the main window, as the program shows it: driven from a
+// thread timer inside its modal loop the way a user's clicks and keys reach it, with the
+// program's real boxes answered the same way.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "monitor/core/connection_log_text.h"
+#include "monitor/core/window/main_commands.h"
+#include "monitor/core/window/win32/main_form.h"
+#include "monitor/core/window/win32/tests/window_test_support.h"
+#include "monitor/setup/system_entries.h"
+
+namespace lw {
+namespace {
+
+const std::string kFile = "LWSETUP.INI";
+// How often the user acts, and how long one waits for what should come.
+constexpr UINT kStepMs = 40;
+constexpr int kPatience = 100;
+
+HWND Hwnd(const TControl& control) {
+    return reinterpret_cast<HWND>(control.Handle());
+}
+
+std::string ProgramPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::string ShortForm(const std::string& path) {
+    char shortPath[MAX_PATH] = {};
+    GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
+    return shortPath;
+}
+
+BOOL CALLBACK FindLineWinkBox(HWND window, LPARAM found) {
+    char className[16] = {};
+    char title[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (std::string(className) == "#32770" && std::string(title) == "LineWink" &&
+        IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// What the user does while the dialog is open, one step per tick of a thread timer. A step
+// that returns false is tried again at the next tick; one that never succeeds ends the
+// showing with Cancel and is reported.
+class User {
+  public:
+    using Step = std::function<bool()>;
+
+    User() {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, kStepMs, Tick);
+    }
+    ~User() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    User(const User&) = delete;
+    User& operator=(const User&) = delete;
+
+    void Then(Step step) { steps_.push_back(std::move(step)); }
+    // Clicks are posted, so that a box they raise does not hold up the next step.
+    void Click(HWND control) {
+        Then([control] { return PostMessageA(control, BM_CLICK, 0, 0) != FALSE; });
+    }
+    void ChoosePage(const TPageControl& pages, int index) {
+        Then([&pages, index] {
+            const HWND tabs = Hwnd(pages);
+            RECT tab;
+            SendMessageA(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab));
+            const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+            PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            PostMessageA(tabs, WM_LBUTTONUP, 0, at);
+            return true;
+        });
+    }
+    void Type(HWND edit, const std::string& keys) {
+        Then([edit, keys] {
+            SetFocus(edit);
+            for (char key : keys) {
+                PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(key), 0);
+            }
+            return true;
+        });
+    }
+    // Waits for a box of the program and presses `button`, noting its text.
+    void Answer(int button) {
+        Then([this, button] {
+            HWND box = nullptr;
+            EnumThreadWindows(GetCurrentThreadId(), FindLineWinkBox,
+                              reinterpret_cast<LPARAM>(&box));
+            if (box == nullptr) {
+                return false;
+            }
+            char text[512] = {};
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+            boxes.push_back(text);
+            PostMessageA(box, WM_COMMAND, button, 0);
+            return true;
+        });
+    }
+    void Check(std::function<void()> look) {
+        Then([look] {
+            look();
+            return true;
+        });
+    }
+
+    bool Done() const { return steps_.empty(); }
+    std::vector<std::string> boxes;
+    std::vector<std::string> failures;
+
+  private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (current_ != nullptr && !current_->busy_) {
+            current_->busy_ = true;
+            current_->Next();
+            current_->busy_ = false;
+        }
+    }
+    void Next() {
+        if (steps_.empty()) {
+            return;
+        }
+        if (steps_.front()()) {
+            steps_.pop_front();
+            waited_ = 0;
+        } else if (++waited_ > kPatience) {
+            failures.push_back("step " + std::to_string(steps_.size()) + " from the end waited");
+            steps_.clear();
+            HWND box = nullptr;
+            EnumThreadWindows(GetCurrentThreadId(), FindLineWinkBox,
+                              reinterpret_cast<LPARAM>(&box));
+            if (box != nullptr) {
+                PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+            }
+        }
+    }
+
+    static User* current_;
+    std::deque<Step> steps_;
+    UINT_PTR timer_ = 0;
+    int waited_ = 0;
+    bool busy_ = false;
+};
+
+User* User::current_ = nullptr;
+
+class OpenSetupTest : public ::testing::Test {
+  protected:
+    void SetUp() override { testing::MakeAllPortsOpenable(); }
+    void TearDown() override {
+        testing::RemoveSettingsFile(kFile);
+        HKEY run = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+            RegDeleteValueA(run, kRunValue);
+            RegCloseKey(run);
+        }
+        HKEY remote = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRemoteAccessKey, 0, KEY_SET_VALUE, &remote) ==
+            ERROR_SUCCESS) {
+            RegDeleteValueA(remote, kDialUiValue);
+            RegCloseKey(remote);
+        }
+        DeleteFileA(ringLog.c_str());
+        MSG quit;
+        while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+    static void Settings(const std::string& portSection) {
+        testing::WriteSettingsFile(kFile,
+                                   "[LineWinker: Main]\r\nDefault Port=1\r\nShow Logo at "
+                                   "Startup=0\r\n[LineWinker on COM1]\r\nNoVxd=1\r\n" +
+                                       portSection);
+    }
+    static MainFormOptions Options() {
+        return {.arguments = {}, .showCommand = SW_SHOWNORMAL, .settingsFile = kFile};
+    }
+    // Opens the dialog from the system menu; the user's steps run inside it.
+    static void OpenSetup(MainForm& form) {
+        SendMessageA(form.Handle(), WM_SYSCOMMAND, kSetupSystemCommand, 0);
+    }
+    static std::string MenuText(HWND window, UINT command) {
+        char text[64] = {};
+        GetMenuStringA(GetSystemMenu(window, FALSE), command, text, sizeof text, MF_BYCOMMAND);
+        return text;
+    }
+
+    Win32Application app{"LineWink"};
+    const std::string ringLog = LogFileBeside(ProgramPath(), "RI");
+};
+
+// Cancel brings the settings back; the start-up entry, the modem icon bit, the opened driver
+// and the deleted log stay as the dialog left them.
+TEST_F(OpenSetupTest, CancelRestoresTheSettingsButNotWhatWasDoneToTheSystem) {
+    Settings("RNAAPP=1\r\nTimer Interval=18\r\nLog RI=0\r\n");
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    RegCloseKey(key);
+    RegCreateKeyExA(HKEY_CURRENT_USER, kRemoteAccessKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &key, nullptr);
+    const BYTE none[4] = {0, 0, 0, 0};
+    RegSetValueExA(key, kDialUiValue, 0, REG_BINARY, none, sizeof none);
+    RegCloseKey(key);
+    std::ofstream(ringLog, std::ios::binary) << "Call: 01.01.2024 10:00:00   Signals= 2\r\n";
+    // The driver is a file of that name beside the program; it goes when the driver closes.
+    const std::string driver =
+        ProgramPath().substr(0, ProgramPath().rfind('\\')) + "\\LNWINK95.VXD";
+    std::ofstream(driver, std::ios::binary) << "driver";
+
+    MainForm form(app, Options());
+    ASSERT_TRUE(form.Create());
+    const MonitorSettings before = form.Main().Settings();
+    TSetupDlg& dialog = form.Setup().Dialog();
+    User user;
+    user.Click(Hwnd(*dialog.CBLoadWindows));
+    user.ChoosePage(*dialog.Setup, 2);
+    user.Click(Hwnd(*dialog.CBShowDUNIcon));
+    user.Click(Hwnd(*dialog.CBNoVxd));
+    user.Answer(IDOK);
+    user.Type(reinterpret_cast<HWND>(dialog.SETimer->Handle()), "\b\b5");
+    user.ChoosePage(*dialog.Setup, 3);
+    user.Click(reinterpret_cast<HWND>(dialog.LayoutGroup->ItemHandle(0)));
+    user.ChoosePage(*dialog.Setup, 7);
+    user.Click(Hwnd(*dialog.CheckBoxLogRI));
+    user.Click(Hwnd(*dialog.BitBtn19));
+    user.Answer(IDOK);
+    user.Check([&] {
+        EXPECT_EQ(form.Main().Settings().TimerInterval, 5);
+        EXPECT_EQ(form.Main().Settings().NewOrientation, 1);
+        EXPECT_EQ(form.Main().Settings().NoVxd, 0);
+        EXPECT_EQ(form.Main().Settings().LogRI, 1);
+    });
+    user.Click(Hwnd(*dialog.Cancel));
+    OpenSetup(form);
+    EXPECT_TRUE(user.failures.empty()) << user.failures.front();
+    EXPECT_EQ(user.boxes,
+              (std::vector<std::string>{"LNWINK95.VXD loaded.", "Delete RI Log file?"}));
+
+    const MonitorSettings& after = form.Main().Settings();
+    EXPECT_EQ(after.TimerInterval, 18);
+    EXPECT_EQ(after.NewOrientation, before.NewOrientation);
+    EXPECT_EQ(after.NoVxd, 1);
+    EXPECT_EQ(after.LogRI, 0);
+    EXPECT_FALSE(IsWindowVisible(form.Setup().Handle()));
+
+    HKEY run = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &run), ERROR_SUCCESS);
+    char entry[MAX_PATH] = {};
+    DWORD size = sizeof entry;
+    RegQueryValueExA(run, kRunValue, nullptr, nullptr, reinterpret_cast<BYTE*>(entry), &size);
+    RegCloseKey(run);
+    EXPECT_EQ(std::string(entry), ShortForm(ProgramPath()));
+    HKEY remote = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kRemoteAccessKey, 0, KEY_QUERY_VALUE, &remote),
+              ERROR_SUCCESS);
+    BYTE dialUi[4] = {};
+    size = sizeof dialUi;
+    RegQueryValueExA(remote, kDialUiValue, nullptr, nullptr, dialUi, &size);
+    RegCloseKey(remote);
+    EXPECT_EQ(dialUi[0], 4);
+    EXPECT_EQ(GetFileAttributesA(ringLog.c_str()), INVALID_FILE_ATTRIBUTES);
+    // The driver is still held open: its file is there, and nobody else may open it.
+    EXPECT_NE(GetFileAttributesA(driver.c_str()), INVALID_FILE_ATTRIBUTES);
+    const HANDLE other =
+        CreateFileA(driver.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(other, INVALID_HANDLE_VALUE);
+    if (other != INVALID_HANDLE_VALUE) {
+        CloseHandle(other);
+    }
+}
+
+TEST_F(OpenSetupTest, ARateOfZeroStopsTheTickAtOnceAndOffersUpdateLampsNow) {
+    Settings("Timer Interval=18\r\n");
+    MainForm form(app, Options());
+    ASSERT_TRUE(form.Create());
+    EXPECT_EQ(MenuText(form.Handle(), kUpdateNowCommand), "");
+    TSetupDlg& dialog = form.Setup().Dialog();
+    User user;
+    user.ChoosePage(*dialog.Setup, 2);
+    user.Type(reinterpret_cast<HWND>(dialog.SETimer->Handle()), "\b\b0");
+    bool tickRunning = true;
+    user.Check([&] {
+        tickRunning = KillTimer(form.Handle(), MainForm::kTickTimer) != FALSE;
+        EXPECT_EQ(MenuText(form.Handle(), kUpdateNowCommand), "");
+    });
+    user.Click(Hwnd(*dialog.Ok));
+    OpenSetup(form);
+    EXPECT_TRUE(user.failures.empty()) << user.failures.front();
+    EXPECT_FALSE(tickRunning);
+    EXPECT_EQ(form.Main().Settings().TimerInterval, 0);
+    EXPECT_EQ(MenuText(form.Handle(), kUpdateNowCommand), "Update Lamps &Now!");
+}
+
+TEST_F(OpenSetupTest, AnotherLayoutWhileMinimisedStaysMinimisedAndTheSameKeepsTheWidth) {
+    Settings("NewOrientation=-3\r\n");
+    MainForm form(app, Options());
+    ASSERT_TRUE(form.Create());
+    TSetupDlg& dialog = form.Setup().Dialog();
+    MonitorSettings& settings = form.Main().Settings();
+    User user;
+    user.ChoosePage(*dialog.Setup, 3);
+    std::int32_t widthBefore = 0;
+    std::int32_t widthAfter = 0;
+    user.Check([&] {
+        EXPECT_EQ(settings.NewOrientation, 3) << "shown while the dialog is open";
+        widthBefore = settings.WindowSizeX;
+        SendMessageA(reinterpret_cast<HWND>(dialog.LayoutGroup->ItemHandle(2)), BM_CLICK, 0, 0);
+        widthAfter = settings.WindowSizeX;
+        SendMessageA(reinterpret_cast<HWND>(dialog.LayoutGroup->ItemHandle(4)), BM_CLICK, 0, 0);
+        EXPECT_EQ(settings.WindowSizeX, 0);
+    });
+    user.Click(Hwnd(*dialog.Ok));
+    OpenSetup(form);
+    EXPECT_TRUE(user.failures.empty()) << user.failures.front();
+    EXPECT_EQ(widthAfter, widthBefore);
+    EXPECT_EQ(settings.NewOrientation, -5);
+}
+
+// A switch to a port whose layout is not minimised shows the window normally where the new
+// port's settings put it.
+TEST_F(OpenSetupTest, SwitchingFromAMinimisedPortShowsTheWindowAtTheNewPortsPlace) {
+    testing::WriteSettingsFile(kFile,
+                               "[LineWinker: Main]\r\nDefault Port=1\r\nShow Logo at Startup=0\r\n"
+                               "[LineWinker on COM1]\r\nNoVxd=1\r\nNewOrientation=-3\r\n"
+                               "[LineWinker on COM2]\r\nNoVxd=1\r\nNewOrientation=4\r\n"
+                               "Window Position X=150\r\nWindow Position Y=120\r\n");
+    MainForm form(app, Options());
+    ASSERT_TRUE(form.Create());
+    testing::PumpFor(200);
+    EXPECT_TRUE(IsIconic(app.Handle()));
+    TSetupDlg& dialog = form.Setup().Dialog();
+    const HWND ports = GetWindow(Hwnd(*dialog.ComboBPorts), GW_CHILD);
+    User user;
+    user.ChoosePage(*dialog.Setup, 2);
+    user.Then([ports] {
+        SetFocus(ports);
+        SendMessageA(ports, EM_SETSEL, 0, -1);
+        for (char key : std::string("COM2")) {
+            SendMessageA(ports, WM_CHAR, static_cast<unsigned char>(key), 0);
+        }
+        return true;
+    });
+    user.Check([&] { EXPECT_EQ(form.Main().Settings().DefaultPort, 2); });
+    user.Click(Hwnd(*dialog.Ok));
+    OpenSetup(form);
+    testing::PumpFor(200);
+    EXPECT_TRUE(user.failures.empty()) << user.failures.front();
+
+    EXPECT_EQ(form.Main().Settings().NewOrientation, 4);
+    EXPECT_FALSE(IsIconic(app.Handle()));
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    RECT place;
+    GetWindowRect(form.Handle(), &place);
+    EXPECT_EQ(place.left, 150);
+    EXPECT_EQ(place.top, 120);
+}
+
+}  // namespace
+}  // namespace lw
