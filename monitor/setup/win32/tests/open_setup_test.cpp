@@ -17,15 +17,13 @@
 #include "monitor/core/window/win32/main_form.h"
 #include "monitor/core/window/win32/tests/window_test_support.h"
 #include "monitor/setup/system_entries.h"
+#include "monitor/setup/win32/tests/dialog_user.h"
+#include "monitor/setup/win32/tests/registry_keys.h"
 
 namespace lw {
 namespace {
 
 const std::string kFile = "LWSETUP.INI";
-// How often the user acts, and how long one waits for what should come.
-constexpr UINT kStepMs = 40;
-constexpr int kPatience = 100;
-
 HWND Hwnd(const TControl& control) {
     return reinterpret_cast<HWND>(control.Handle());
 }
@@ -41,125 +39,6 @@ std::string ShortForm(const std::string& path) {
     GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
     return shortPath;
 }
-
-BOOL CALLBACK FindLineWinkBox(HWND window, LPARAM found) {
-    char className[16] = {};
-    char title[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, title, sizeof title);
-    if (std::string(className) == "#32770" && std::string(title) == "LineWink" &&
-        IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// What the user does while the dialog is open, one step per tick of a thread timer. A step
-// that returns false is tried again at the next tick; one that never succeeds ends the
-// showing with Cancel and is reported.
-class User {
-  public:
-    using Step = std::function<bool()>;
-
-    User() {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, kStepMs, Tick);
-    }
-    ~User() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    User(const User&) = delete;
-    User& operator=(const User&) = delete;
-
-    void Then(Step step) { steps_.push_back(std::move(step)); }
-    // Clicks are posted, so that a box they raise does not hold up the next step.
-    void Click(HWND control) {
-        Then([control] { return PostMessageA(control, BM_CLICK, 0, 0) != FALSE; });
-    }
-    void ChoosePage(const TPageControl& pages, int index) {
-        Then([&pages, index] {
-            const HWND tabs = Hwnd(pages);
-            RECT tab;
-            SendMessageA(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab));
-            const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
-            PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
-            PostMessageA(tabs, WM_LBUTTONUP, 0, at);
-            return true;
-        });
-    }
-    void Type(HWND edit, const std::string& keys) {
-        Then([edit, keys] {
-            SetFocus(edit);
-            for (char key : keys) {
-                PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(key), 0);
-            }
-            return true;
-        });
-    }
-    // Waits for a box of the program and presses `button`, noting its text.
-    void Answer(int button) {
-        Then([this, button] {
-            HWND box = nullptr;
-            EnumThreadWindows(GetCurrentThreadId(), FindLineWinkBox,
-                              reinterpret_cast<LPARAM>(&box));
-            if (box == nullptr) {
-                return false;
-            }
-            char text[512] = {};
-            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-            boxes.push_back(text);
-            PostMessageA(box, WM_COMMAND, button, 0);
-            return true;
-        });
-    }
-    void Check(std::function<void()> look) {
-        Then([look] {
-            look();
-            return true;
-        });
-    }
-
-    bool Done() const { return steps_.empty(); }
-    std::vector<std::string> boxes;
-    std::vector<std::string> failures;
-
-  private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (current_ != nullptr && !current_->busy_) {
-            current_->busy_ = true;
-            current_->Next();
-            current_->busy_ = false;
-        }
-    }
-    void Next() {
-        if (steps_.empty()) {
-            return;
-        }
-        if (steps_.front()()) {
-            steps_.pop_front();
-            waited_ = 0;
-        } else if (++waited_ > kPatience) {
-            failures.push_back("step " + std::to_string(steps_.size()) + " from the end waited");
-            steps_.clear();
-            HWND box = nullptr;
-            EnumThreadWindows(GetCurrentThreadId(), FindLineWinkBox,
-                              reinterpret_cast<LPARAM>(&box));
-            if (box != nullptr) {
-                PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-            }
-        }
-    }
-
-    static User* current_;
-    std::deque<Step> steps_;
-    UINT_PTR timer_ = 0;
-    int waited_ = 0;
-    bool busy_ = false;
-};
-
-User* User::current_ = nullptr;
 
 class OpenSetupTest : public ::testing::Test {
   protected:
@@ -228,7 +107,7 @@ TEST_F(OpenSetupTest, CancelRestoresTheSettingsButNotWhatWasDoneToTheSystem) {
     ASSERT_TRUE(form.Create());
     const MonitorSettings before = form.Main().Settings();
     TSetupDlg& dialog = form.Setup().Dialog();
-    User user;
+    testing::DialogUser user;
     user.Click(Hwnd(*dialog.CBLoadWindows));
     user.ChoosePage(*dialog.Setup, 2);
     user.Click(Hwnd(*dialog.CBShowDUNIcon));
@@ -259,6 +138,7 @@ TEST_F(OpenSetupTest, CancelRestoresTheSettingsButNotWhatWasDoneToTheSystem) {
     EXPECT_EQ(after.NoVxd, 1);
     EXPECT_EQ(after.LogRI, 0);
     EXPECT_FALSE(IsWindowVisible(form.Setup().Handle()));
+    EXPECT_TRUE(KillTimer(form.Handle(), MainForm::kTickTimer)) << "the tick runs again";
 
     HKEY run = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &run), ERROR_SUCCESS);
@@ -293,7 +173,7 @@ TEST_F(OpenSetupTest, ARateOfZeroStopsTheTickAtOnceAndOffersUpdateLampsNow) {
     ASSERT_TRUE(form.Create());
     EXPECT_EQ(MenuText(form.Handle(), kUpdateNowCommand), "");
     TSetupDlg& dialog = form.Setup().Dialog();
-    User user;
+    testing::DialogUser user;
     user.ChoosePage(*dialog.Setup, 2);
     user.Type(reinterpret_cast<HWND>(dialog.SETimer->Handle()), "\b\b0");
     bool tickRunning = true;
@@ -315,7 +195,7 @@ TEST_F(OpenSetupTest, AnotherLayoutWhileMinimisedStaysMinimisedAndTheSameKeepsTh
     ASSERT_TRUE(form.Create());
     TSetupDlg& dialog = form.Setup().Dialog();
     MonitorSettings& settings = form.Main().Settings();
-    User user;
+    testing::DialogUser user;
     user.ChoosePage(*dialog.Setup, 3);
     std::int32_t widthBefore = 0;
     std::int32_t widthAfter = 0;
@@ -348,7 +228,7 @@ TEST_F(OpenSetupTest, SwitchingFromAMinimisedPortShowsTheWindowAtTheNewPortsPlac
     EXPECT_TRUE(IsIconic(app.Handle()));
     TSetupDlg& dialog = form.Setup().Dialog();
     const HWND ports = GetWindow(Hwnd(*dialog.ComboBPorts), GW_CHILD);
-    User user;
+    testing::DialogUser user;
     user.ChoosePage(*dialog.Setup, 2);
     user.Then([ports] {
         SetFocus(ports);
@@ -371,6 +251,49 @@ TEST_F(OpenSetupTest, SwitchingFromAMinimisedPortShowsTheWindowAtTheNewPortsPlac
     GetWindowRect(form.Handle(), &place);
     EXPECT_EQ(place.left, 150);
     EXPECT_EQ(place.top, 120);
+}
+
+// Ticking "Use Registry" with a statistics name the system does not publish offers the names;
+// the one picked shows in the settings dialog's list at once.
+TEST_F(OpenSetupTest, UseRegistryOffersTheStatisticsNamesAndThePickShowsAtOnce) {
+    Settings("DUNRegistry=0\r\nDUNRegistryName=Gone\r\n");
+    testing::SetRegistryString(HKEY_DYN_DATA, "PerfStats\\StartSrv", "Dial-Up Adapter", "");
+    testing::SetRegistryString(HKEY_DYN_DATA, "PerfStats\\StartSrv", "Dial-Up Adapter #2", "");
+    MainForm form(app, Options());
+    ASSERT_TRUE(form.Create());
+    TSetupDlg& dialog = form.Setup().Dialog();
+    TSelectRegDlg& names = form.SelectReg();
+    std::string picked;
+    testing::DialogUser user;
+    user.ChoosePage(*dialog.Setup, 2);
+    user.Click(Hwnd(*dialog.CBDunRegistry));
+    user.Then([&] {
+        if (!IsWindowVisible(names.Handle())) {
+            return false;
+        }
+        const HWND list = names.List();
+        const auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+        char text[64] = {};
+        SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+        picked = text;
+        const LPARAM where = MAKELPARAM(5, height + height / 2);
+        PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, where);
+        PostMessageA(list, WM_LBUTTONUP, 0, where);
+        PostMessageA(GetDlgItem(names.Handle(), IDOK), BM_CLICK, 0, 0);
+        return true;
+    });
+    user.Check([&] {
+        EXPECT_FALSE(IsWindowVisible(names.Handle()));
+        EXPECT_EQ(dialog.ComboBDeviceDesc->Text(), picked);
+        EXPECT_TRUE(IsWindowEnabled(Hwnd(*dialog.ComboBDeviceDesc)));
+    });
+    user.Click(Hwnd(*dialog.Ok));
+    OpenSetup(form);
+    testing::RemoveRegistryKeys(HKEY_DYN_DATA, {"PerfStats\\StartSrv"});
+    EXPECT_TRUE(user.failures.empty()) << user.failures.front();
+    EXPECT_FALSE(picked.empty());
+    EXPECT_EQ(form.Main().Settings().DUNRegistryName, picked);
+    EXPECT_EQ(form.Main().Settings().DUNRegistry, 1);
 }
 
 }  // namespace
