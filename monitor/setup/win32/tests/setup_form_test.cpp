@@ -13,7 +13,7 @@
 
 #include "monitor/core/connection_log_text.h"
 #include "monitor/core/win32/connection_log_file.h"
-#include "monitor/forms/win32/application_window.h"
+#include "monitor/forms/win32/tests/application_test.h"
 #include "monitor/setup/system_entries.h"
 #include "monitor/setup/tests/fakes/setup_fakes.h"
 #include "monitor/setup/win32/setup_form.h"
@@ -49,10 +49,9 @@ std::string ReadFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-class SetupFormTest : public ::testing::Test {
+class SetupFormTest : public testing::ApplicationTest {
   protected:
     void SetUp() override {
-        app.App().OnException = Handler<const std::exception&>::Call(onError);
         ShowWindow(app.Handle(), SW_SHOWNA);
         settings.DefaultPort = 1;
     }
@@ -98,11 +97,6 @@ class SetupFormTest : public ::testing::Test {
     TSetupDlg& Dialog() { return form.Dialog(); }
 
     CallLog log;
-    std::vector<std::string> errors;
-    std::function<void(const std::exception&)> onError = [this](const std::exception& error) {
-        errors.push_back(error.what());
-    };
-    Win32Application app{"LineWink"};
     MonitorSettings settings;
     SamplingState sampling;
     ConnectionState connection;
