@@ -27,13 +27,19 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "installer/controller/copy_host.h"
 #include "installer/controller/decompression_library.h"
 #include "installer/controller/file_request.h"
 #include "installer/controller/file_system.h"
+#include "installer/controller/ini_request.h"
+#include "installer/controller/registry_request.h"
 #include "installer/controller/shared_counts.h"
+#include "installer/controller/shell_connection.h"
+#include "installer/controller/system_services.h"
 #include "installer/controller/version_library.h"
 #include "installer/oplog/log_sink.h"
 
@@ -55,6 +61,9 @@ struct InstallerServices {
     DistributionMedia& media;
     ProgressDisplay& progress;
     UserQuestions& questions;
+    // Registry, INI files, shell, fonts and OLE servers (installer_registry.cpp, installer_ini.cpp,
+    // installer_shell.cpp, installer_fonts.cpp).
+    SystemServices& system;
 };
 
 // Results of CreateDirectory.
@@ -71,7 +80,8 @@ class Installer : public LogHolder {
     // The longest message the report-error path shows.
     static constexpr std::size_t kLongestMessage = 512;
 
-    explicit Installer(const InstallerServices& services) : services_(services) {}
+    explicit Installer(const InstallerServices& services)
+        : services_(services), shell_(services.system.shells, services.system.os.Platform) {}
     Installer(const Installer&) = delete;
     Installer& operator=(const Installer&) = delete;
 
@@ -134,10 +144,74 @@ class Installer : public LogHolder {
     std::int32_t IncrementSharedCount(const std::string& path);
     std::int32_t DecrementSharedCount(const std::string& path);
 
+    // Registry. Keys missing on the way are created, each created level logged; deleting a key
+    // takes its subkeys and values with it, each logged.
+    bool CreateKey(const RegistryKey& key);
+    bool DeleteKey(const RegistryKey& key);
+    bool SetValue(const RegistryKey& key, const std::string& name, const RegistryValue& value);
+    bool SetTextValue(const RegistryKey& key, const std::string& name, const std::string& text);
+    bool DeleteValue(const RegistryKey& key, const std::string& name);
+    std::optional<RegistryValue> ReadValue(const RegistryKey& key, const std::string& name);
+    bool KeyHasSubkeys(const RegistryKey& key);
+    // The registry event's service: creates the key only for type 0, writes nothing for types
+    // the installer does not know.
+    bool WriteRegistryValue(const RegistryValueRequest& request);
+
+    // INI files, through the installer's own line-based engine so that entries of the same name
+    // stay apart by their occurrence. A file named without a directory is in the Windows one.
+    bool AddIniSection(const std::string& file, const std::string& section);
+    bool DeleteIniSection(const std::string& file, const std::string& section);
+    bool InsertIniEntry(const std::string& file, const std::string& section,
+                        const std::string& entry, const std::string& value, std::int32_t position);
+    // A missing occurrence is inserted after the last one instead.
+    bool SetIniEntry(const std::string& file, const std::string& section, const std::string& entry,
+                     const std::string& value, std::int32_t occurrence);
+    bool DeleteIniEntry(const std::string& file, const std::string& section,
+                        const std::string& entry, std::int32_t occurrence);
+    bool IniSectionHasEntries(const std::string& file, const std::string& section);
+    // The INI event's service.
+    bool WriteIni(const IniRequest& request);
+    // Set once an entry of "system.ini" in the Windows directory was written.
+    bool SystemIniChanged() const { return systemIniChanged_; }
+
+    // The shell. Every operation holds the connection while it runs; the controller holds it
+    // around the whole script so that the shell is chosen and opened once.
+    bool ConnectShell();
+    void DisconnectShell(bool closeShell);
+    bool CreateGroup(const std::string& group);
+    bool DeleteGroup(const std::string& group);
+    bool CreateItem(const ItemRequest& request);
+    // The item event's service: quoted paths in the command line become short paths first.
+    bool CreateItemFromEvent(ItemRequest request);
+    bool DeleteItem(const std::string& group, const std::string& name);
+    // None when the group is missing or the shell cannot tell.
+    std::optional<std::vector<ProgramItem>> GroupItems(const std::string& group);
+
+    bool InstallFont(const std::string& file);
+    bool RemoveFont(const std::string& file);
+    bool RegisterOleServer(const std::string& file);
+
   private:
     std::int32_t ChangeSharedCount(const std::string& path, std::int32_t change);
 
+    // Registry helpers (installer_registry.cpp).
+    bool CreateKeyLevels(const RegistryKey& key);
+    bool DeleteKeyTree(const RegistryKey& key);
+    // INI helpers (installer_ini.cpp).
+    struct IniFile;
+    std::optional<IniFile> ReadIni(const std::string& file);
+    bool SaveIni(IniFile& ini);
+    bool InsertIni(const std::string& file, const std::string& section, const std::string& entry,
+                   const std::string& value, std::size_t position, const char* failure);
+    void NoteIniWrite(const std::string& path);
+    // Shell helpers (installer_shell.cpp).
+    bool AddAndKeepFields(const ItemRequest& request);
+
     InstallerServices services_;
+    ShellConnection shell_;
+    // The run-wide number of the INI engine's temporary files.
+    std::int32_t iniTemporaryNumber_ = 0;
+    bool systemIniChanged_ = false;
     DiscardingSink discarding_;
     LogSink* log_ = &discarding_;
     std::int32_t undoClass_ = 0;

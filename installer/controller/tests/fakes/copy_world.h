@@ -10,6 +10,7 @@
 #include "installer/controller/installer.h"
 #include "installer/controller/tests/fakes/controller_fakes.h"
 #include "installer/controller/tests/fakes/memory_file_system.h"
+#include "installer/controller/tests/system_fakes.h"
 #include "installer/lzpunz2/unz_session.h"
 #include "installer/oplog/record_sink.h"
 #include "installer/script/model/tests/fakes/fake_report.h"
@@ -92,8 +93,10 @@ struct CopyWorld {
     FakeMedia media;
     FakeProgress progress;
     FakeQuestions questions;
-    Installer installer{
-        {report, files, versions, decompression, registry, media, progress, questions}};
+    // The system changes' side: registry, INI files, shell, fonts, servers.
+    FakeSystem system;
+    Installer installer{{report, files, versions, decompression, registry, media, progress,
+                         questions, system.services}};
     MemoryLog log;
 };
 

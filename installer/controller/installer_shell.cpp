@@ -1,0 +1,185 @@
+// The Installer's Program Manager operations: groups and items, whichever shell holds them.
+#include "installer/controller/installer.h"
+
+namespace aw {
+
+namespace {
+
+// Holds the shell connection for the length of one operation.
+class ShellUse {
+  public:
+    explicit ShellUse(ShellConnection& connection)
+        : connection_(connection), open_(connection.Begin()) {}
+    ~ShellUse() {
+        if (open_) {
+            connection_.End(false);
+        }
+    }
+    ShellUse(const ShellUse&) = delete;
+    ShellUse& operator=(const ShellUse&) = delete;
+
+    bool Open() const { return open_; }
+
+  private:
+    ShellConnection& connection_;
+    bool open_;
+};
+
+}  // namespace
+
+bool Installer::ConnectShell() {
+    if (!shell_.Begin()) {
+        ReportError("Unable to connect to PM");
+        return false;
+    }
+    return true;
+}
+
+void Installer::DisconnectShell(bool closeShell) {
+    shell_.End(closeShell);
+}
+
+bool Installer::CreateGroup(const std::string& group) {
+    ShellUse use(shell_);
+    if (!use.Open()) {
+        ReportError("Unable to connect to PM");
+        return false;
+    }
+    ShellInterface& shell = shell_.Shell();
+    if (shell.GroupExists(group)) {
+        return true;
+    }
+    if (!shell.CreateGroup(group)) {
+        ReportError("Unable to create group %s", group.c_str());
+        return false;
+    }
+    Log().GroupCreated(group);
+    return true;
+}
+
+bool Installer::AddAndKeepFields(const ItemRequest& request) {
+    ShellInterface& shell = shell_.Shell();
+    const ProgramItem& item = request.Item;
+    if (!shell.AddItem(item.Name, item.CommandLine, item.IconFile, item.IconIndex,
+                       item.WorkingDirectory)) {
+        return false;
+    }
+    if (item.WorkingDirectory.empty() && item.RunMinimised == 0) {
+        return true;
+    }
+    // The short form of the command leaves the minimise flag out: read the item back as the
+    // shell placed it and add it again whole.
+    const ItemLookup added = shell.FindItem(request.Group, item.Name);
+    if (added.Found != Presence::Present || !shell.DeleteItem(item.Name)) {
+        return true;
+    }
+    ProgramItem whole = added.Item;
+    whole.Name = item.Name;
+    whole.WorkingDirectory = item.WorkingDirectory;
+    whole.RunMinimised = item.RunMinimised;
+    return shell.AddFullItem(whole);
+}
+
+bool Installer::CreateItem(const ItemRequest& request) {
+    ShellUse use(shell_);
+    if (!use.Open()) {
+        ReportError("Unable to connect to PM");
+        return false;
+    }
+    if (!CreateGroup(request.Group)) {
+        return false;
+    }
+    ShellInterface& shell = shell_.Shell();
+    const std::string& name = request.Item.Name;
+    const ItemLookup existing = shell.FindItem(request.Group, name);
+    if (!shell.ShowGroup(request.Group, kShowGroupActivate)) {
+        ReportError("Unable to show group %s", request.Group.c_str());
+        return false;
+    }
+    if (existing.Found == Presence::Present) {
+        if (!shell.DeleteItem(name)) {
+            ReportError("Unable to create PM item %s", name.c_str());
+            return false;
+        }
+        Log().ItemDeleted(request.Group, existing.Item);
+    }
+    const bool added =
+        request.FullRecord ? shell.AddFullItem(request.Item) : AddAndKeepFields(request);
+    if (!added) {
+        ReportError("Unable to create PM item %s", name.c_str());
+        return false;
+    }
+    Log().ItemCreated(request.Group, name);
+    return true;
+}
+
+bool Installer::CreateItemFromEvent(ItemRequest request) {
+    request.Item.CommandLine =
+        ShortenQuotedPaths(request.Item.CommandLine, services_.system.shortPaths);
+    return CreateItem(request);
+}
+
+bool Installer::DeleteItem(const std::string& group, const std::string& name) {
+    ShellUse use(shell_);
+    if (!use.Open()) {
+        ReportError("Unable to connect to PM");
+        return false;
+    }
+    ShellInterface& shell = shell_.Shell();
+    if (!shell.GroupExists(group)) {
+        return true;
+    }
+    const ItemLookup existing = shell.FindItem(group, name);
+    if (existing.Found == Presence::Absent) {
+        return true;
+    }
+    if (!shell.ShowGroup(group, kShowGroupActivate)) {
+        ReportError("Unable to show group %s", group.c_str());
+        return false;
+    }
+    if (!shell.DeleteItem(name)) {
+        // A shell that cannot list its items refuses a missing one the same way.
+        if (existing.Found == Presence::Unknown) {
+            return true;
+        }
+        ReportError("Unable to delete PM item %s", name.c_str());
+        return false;
+    }
+    ProgramItem old = existing.Item;
+    old.Name = name;
+    Log().ItemDeleted(group, old);
+    return true;
+}
+
+bool Installer::DeleteGroup(const std::string& group) {
+    ShellUse use(shell_);
+    if (!use.Open()) {
+        ReportError("Unable to connect to PM");
+        return false;
+    }
+    ShellInterface& shell = shell_.Shell();
+    if (!shell.GroupExists(group)) {
+        return true;
+    }
+    const std::vector<ProgramItem> items =
+        shell.GroupItems(group).value_or(std::vector<ProgramItem>());
+    if (!shell.DeleteGroup(group)) {
+        ReportError("Unable to delete group %s", group.c_str());
+        return false;
+    }
+    for (const ProgramItem& item : items) {
+        Log().ItemDeleted(group, item);
+    }
+    Log().GroupDeleted(group);
+    return true;
+}
+
+std::optional<std::vector<ProgramItem>> Installer::GroupItems(const std::string& group) {
+    ShellUse use(shell_);
+    if (!use.Open() || !shell_.Shell().GroupExists(group)) {
+        return std::nullopt;
+    }
+    return shell_.Shell().GroupItems(group);
+}
+
+}  // namespace aw
