@@ -31,10 +31,10 @@ class LinkStore {
     virtual std::optional<std::string> ProgramsFolder() = 0;
 
     virtual bool DirectoryExists(const std::string& path) = 0;
-    virtual bool CreateDirectory(const std::string& path) = 0;
-    virtual bool RemoveDirectory(const std::string& path) = 0;
+    virtual bool MakeDirectory(const std::string& path) = 0;
+    virtual bool RemoveEmptyDirectory(const std::string& path) = 0;
     virtual bool FileExists(const std::string& path) = 0;
-    virtual bool DeleteFile(const std::string& path) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
     // The names of the files in the directory, without their directory.
     virtual std::vector<std::string> FileNames(const std::string& directory) = 0;
 

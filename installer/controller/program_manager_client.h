@@ -1,6 +1,8 @@
 // The shell interface spoken to Program Manager through DDE commands and requests.
 #pragma once
 
+#include <memory>
+
 #include "installer/controller/dde_channel.h"
 #include "installer/controller/shell_interface.h"
 #include "installer/controller/short_paths.h"
@@ -9,8 +11,8 @@ namespace aw {
 
 class ProgramManagerClient : public ShellInterface {
   public:
-    ProgramManagerClient(DdeChannel& channel, ShortPaths& paths)
-        : channel_(channel), paths_(paths) {}
+    ProgramManagerClient(std::unique_ptr<DdeChannel> channel, ShortPaths& paths)
+        : channel_(std::move(channel)), paths_(paths) {}
 
     void Close(bool closeProgramManager) override;
     bool Open(bool mayStartProgramManager) override;
@@ -28,7 +30,7 @@ class ProgramManagerClient : public ShellInterface {
   private:
     std::string Short(const std::string& path);
 
-    DdeChannel& channel_;
+    std::unique_ptr<DdeChannel> channel_;
     ShortPaths& paths_;
     bool open_ = false;
 };

@@ -27,12 +27,12 @@ SplitCommand SplitCommandLine(const std::string& commandLine) {
 }
 
 bool ShellLinkWriter::Open(bool) {
-    if (!store_.Open()) {
+    if (!store_->Open()) {
         return false;
     }
-    const std::optional<std::string> programs = store_.ProgramsFolder();
+    const std::optional<std::string> programs = store_->ProgramsFolder();
     if (!programs || programs->empty()) {
-        store_.Close();
+        store_->Close();
         return false;
     }
     programs_ = *programs;
@@ -42,7 +42,7 @@ bool ShellLinkWriter::Open(bool) {
 
 void ShellLinkWriter::Close(bool) {
     if (open_) {
-        store_.Close();
+        store_->Close();
         open_ = false;
     }
 }
@@ -57,7 +57,7 @@ std::string ShellLinkWriter::ItemPath(const std::string& name, const char* exten
 
 bool ShellLinkWriter::CreateGroup(const std::string& group) {
     const std::string path = GroupPath(group);
-    if (!store_.DirectoryExists(path) && !store_.CreateDirectory(path)) {
+    if (!store_->DirectoryExists(path) && !store_->MakeDirectory(path)) {
         return false;
     }
     currentGroup_ = group;
@@ -66,13 +66,13 @@ bool ShellLinkWriter::CreateGroup(const std::string& group) {
 
 bool ShellLinkWriter::DeleteGroup(const std::string& group) {
     const std::string path = GroupPath(group);
-    for (const std::string& file : store_.FileNames(path)) {
+    for (const std::string& file : store_->FileNames(path)) {
         if (EndsWithIgnoringCase(file, kLinkExtension) ||
             EndsWithIgnoringCase(file, kPifExtension)) {
-            store_.DeleteFile(path + "\\" + file);
+            store_->RemoveFile(path + "\\" + file);
         }
     }
-    return store_.RemoveDirectory(path);
+    return store_->RemoveEmptyDirectory(path);
 }
 
 bool ShellLinkWriter::ShowGroup(const std::string& group, std::int32_t) {
@@ -91,7 +91,7 @@ bool ShellLinkWriter::Save(const ProgramItem& item) {
     link.IconIndex = item.IconIndex;
     link.HotKey = item.HotKey & 0xFFFF;
     link.ShowCommand = item.RunMinimised != 0 ? kShowMinimisedNoActivate : kShowNormal;
-    return store_.WriteLink(ItemPath(item.Name, kLinkExtension), link);
+    return store_->WriteLink(ItemPath(item.Name, kLinkExtension), link);
 }
 
 bool ShellLinkWriter::AddFullItem(const ProgramItem& item) {
@@ -113,28 +113,35 @@ bool ShellLinkWriter::AddItem(const std::string& name, const std::string& comman
 bool ShellLinkWriter::DeleteItem(const std::string& name) {
     for (const char* extension : {kLinkExtension, kPifExtension}) {
         const std::string path = ItemPath(name, extension);
-        if (store_.FileExists(path)) {
-            return store_.DeleteFile(path);
+        if (store_->FileExists(path)) {
+            return store_->RemoveFile(path);
         }
     }
     return true;
 }
 
 bool ShellLinkWriter::GroupExists(const std::string& group) {
-    return store_.DirectoryExists(GroupPath(group));
+    return store_->DirectoryExists(GroupPath(group));
 }
 
 std::optional<std::vector<ProgramItem>> ShellLinkWriter::GroupItems(const std::string& group) {
     const std::string path = GroupPath(group);
-    if (!store_.DirectoryExists(path)) {
+    if (!store_->DirectoryExists(path)) {
         return std::nullopt;
     }
     std::vector<ProgramItem> items;
-    for (const std::string& file : store_.FileNames(path)) {
+    for (const std::string& file : store_->FileNames(path)) {
+        // An old program information file is an item too, though only its name can be read.
+        if (EndsWithIgnoringCase(file, kPifExtension)) {
+            ProgramItem item;
+            item.Name = file.substr(0, file.size() - 4);
+            items.push_back(std::move(item));
+            continue;
+        }
         if (!EndsWithIgnoringCase(file, kLinkExtension)) {
             continue;
         }
-        const std::optional<ShellLink> link = store_.ReadLink(path + "\\" + file);
+        const std::optional<ShellLink> link = store_->ReadLink(path + "\\" + file);
         if (!link) {
             continue;
         }

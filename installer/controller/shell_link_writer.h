@@ -2,6 +2,8 @@
 // items are shortcut files in them.
 #pragma once
 
+#include <memory>
+
 #include "installer/controller/link_store.h"
 #include "installer/controller/shell_interface.h"
 #include "installer/controller/short_paths.h"
@@ -21,7 +23,8 @@ SplitCommand SplitCommandLine(const std::string& commandLine);
 
 class ShellLinkWriter : public ShellInterface {
   public:
-    ShellLinkWriter(LinkStore& store, ShortPaths& paths) : store_(store), paths_(paths) {}
+    ShellLinkWriter(std::unique_ptr<LinkStore> store, ShortPaths& paths)
+        : store_(std::move(store)), paths_(paths) {}
 
     void Close(bool closeProgramManager) override;
     bool Open(bool mayStartProgramManager) override;
@@ -41,7 +44,7 @@ class ShellLinkWriter : public ShellInterface {
     std::string ItemPath(const std::string& name, const char* extension) const;
     bool Save(const ProgramItem& item);
 
-    LinkStore& store_;
+    std::unique_ptr<LinkStore> store_;
     ShortPaths& paths_;
     bool open_ = false;
     std::string programs_;

@@ -75,13 +75,14 @@ class FakeChannel : public DdeChannel {
 };
 
 TEST(ProgramManagerClientTest, PathsGoOutShortAndGroupsAreFoundIgnoringCase) {
-    FakeChannel channel;
+    auto owned = std::make_unique<FakeChannel>();
+    FakeChannel& channel = *owned;
     testing::FakeShortPaths paths;
     paths.Forms = {{"C:\\Program Files\\LW", "C:\\PROGRA~1\\LW"},
                    {"C:\\Program Files\\LW\\lw.ico", "C:\\PROGRA~1\\LW\\LW.ICO"}};
     channel.Replies["GROUPS"] = "Main\r\nLineWink\r\n";
     channel.Replies["LineWink"] = "LineWink,F,1\r\nLW,LW.EXE,,LW.EXE,1,2,0,0,0\r\n";
-    ProgramManagerClient client(channel, paths);
+    ProgramManagerClient client(std::move(owned), paths);
 
     ASSERT_TRUE(client.Open(true));
     EXPECT_TRUE(client.GroupExists("linewink"));

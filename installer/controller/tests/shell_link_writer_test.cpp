@@ -17,10 +17,8 @@ class FakeLinkStore : public LinkStore {
     void Close() override {}
     std::optional<std::string> ProgramsFolder() override { return Programs; }
     bool DirectoryExists(const std::string& path) override { return Directories.count(path); }
-    bool CreateDirectory(const std::string& path) override {
-        return Directories.insert(path).second;
-    }
-    bool RemoveDirectory(const std::string& path) override {
+    bool MakeDirectory(const std::string& path) override { return Directories.insert(path).second; }
+    bool RemoveEmptyDirectory(const std::string& path) override {
         for (const auto& [file, link] : Links) {
             if (file.starts_with(path + "\\")) {
                 return false;
@@ -29,7 +27,7 @@ class FakeLinkStore : public LinkStore {
         return Directories.erase(path) != 0;
     }
     bool FileExists(const std::string& path) override { return Links.count(path) != 0; }
-    bool DeleteFile(const std::string& path) override { return Links.erase(path) != 0; }
+    bool RemoveFile(const std::string& path) override { return Links.erase(path) != 0; }
     std::vector<std::string> FileNames(const std::string& directory) override {
         std::vector<std::string> names;
         for (const auto& [file, link] : Links) {
@@ -65,10 +63,11 @@ TEST(ShellLinkWriterTest, CommandLinesSplitAtTheFirstBlank) {
 }
 
 TEST(ShellLinkWriterTest, ItemsAreShortcutsInTheGroupsDirectory) {
-    FakeLinkStore store;
+    auto owned = std::make_unique<FakeLinkStore>();
+    FakeLinkStore& store = *owned;
     testing::FakeShortPaths paths;
     paths.Forms = {{"C:\\Program Files\\LW", "C:\\PROGRA~1\\LW"}};
-    ShellLinkWriter writer(store, paths);
+    ShellLinkWriter writer(std::move(owned), paths);
     ASSERT_TRUE(writer.Open(false));
     ASSERT_TRUE(writer.CreateGroup("Line Wink"));
     EXPECT_TRUE(writer.GroupExists("Line Wink"));
@@ -95,21 +94,24 @@ TEST(ShellLinkWriterTest, ItemsAreShortcutsInTheGroupsDirectory) {
 }
 
 TEST(ShellLinkWriterTest, APifGoesWhenThereIsNoShortcutOfTheName) {
-    FakeLinkStore store;
+    auto owned = std::make_unique<FakeLinkStore>();
+    FakeLinkStore& store = *owned;
     testing::FakeShortPaths paths;
     store.Directories.insert(kGroup);
     store.Links[kGroup + "\\Old.pif"] = {};
-    ShellLinkWriter writer(store, paths);
+    ShellLinkWriter writer(std::move(owned), paths);
     ASSERT_TRUE(writer.Open(false));
+    ASSERT_EQ(writer.GroupItems("Line Wink")->size(), 1u);
     ASSERT_TRUE(writer.ShowGroup("Line Wink", 1));
     ASSERT_TRUE(writer.DeleteItem("Old"));
     EXPECT_TRUE(store.Links.empty());
 }
 
 TEST(ShellLinkWriterTest, WithoutTheLinkObjectOrAProgramsFolderItDoesNotOpen) {
-    FakeLinkStore store;
+    auto owned = std::make_unique<FakeLinkStore>();
+    FakeLinkStore& store = *owned;
     testing::FakeShortPaths paths;
-    ShellLinkWriter writer(store, paths);
+    ShellLinkWriter writer(std::move(owned), paths);
     store.Programs.reset();
     EXPECT_FALSE(writer.Open(false));
     store.Programs = "C:\\P";

@@ -15,6 +15,7 @@
 #include "installer/controller/copy/replacement_criteria.h"
 #include "installer/controller/installer.h"
 #include "installer/controller/tests/fakes/controller_fakes.h"
+#include "installer/controller/win32/system_services.h"
 #include "installer/controller/win32/win32_decompression_library.h"
 #include "installer/controller/win32/win32_file_system.h"
 #include "installer/controller/win32/win32_shared_count_values.h"
@@ -94,8 +95,9 @@ class CopyFilesTest : public ::testing::Test {
     testing::FakeMedia media;
     testing::FakeProgress progress;
     testing::FakeQuestions questions;
-    Installer installer{
-        {report, files, versions, decompression, sharedCounts, media, progress, questions}};
+    Win32SystemServices system;
+    Installer installer{{report, files, versions, decompression, sharedCounts, media, progress,
+                         questions, system.Services()}};
     MemoryLog log;
 };
 
@@ -234,8 +236,8 @@ class NoRestartMoves : public Win32FileSystem {
 
 TEST_F(CopyFilesTest, WithoutRestartMovesWininitGetsTheShortPaths) {
     NoRestartMoves oldFiles;
-    Installer old{
-        {report, oldFiles, versions, decompression, sharedCounts, media, progress, questions}};
+    Installer old{{report, oldFiles, versions, decompression, sharedCounts, media, progress,
+                   questions, system.Services()}};
     fs::create_directories(In("Long Directory Name"));
     const std::string destination = In("Long Directory Name\\Long File Name.dll");
     Put(destination, Noise(100, 1));

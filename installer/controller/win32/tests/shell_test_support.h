@@ -1,0 +1,54 @@
+// What the shell tests share: the Programs folder, a group directory emptied and removed, and
+// the folder windows that Wine's shell opens for groups closed again.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "installer/controller/win32/link_store.h"
+
+namespace aw::testing {
+
+inline std::string ProgramsFolder() {
+    return Win32LinkStore().ProgramsFolder().value_or("");
+}
+
+inline void RemoveGroupDirectory(const std::string& directory) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteFileA((directory + "\\" + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(directory.c_str());
+}
+
+// Wine's shell opens a folder window for every group it creates or shows, from its own process
+// and a little later; while one is open, Wine's desktop process lives on, holding the output of
+// the test that started it. Closes them as they come, until none has come for a while.
+inline BOOL CALLBACK CloseFolderWindow(HWND window, LPARAM found) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "ExplorerWClass") == 0 || lstrcmpA(name, "CabinetWClass") == 0) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        *reinterpret_cast<bool*>(found) = true;
+    }
+    return TRUE;
+}
+
+inline void CloseFolderWindows() {
+    constexpr int kQuietPolls = 10;
+    constexpr int kLongestPolls = 100;
+    int quiet = 0;
+    for (int poll = 0; poll < kLongestPolls && quiet < kQuietPolls; ++poll) {
+        bool found = false;
+        EnumWindows(&CloseFolderWindow, reinterpret_cast<LPARAM>(&found));
+        quiet = found ? 0 : quiet + 1;
+        Sleep(100);
+    }
+}
+
+}  // namespace aw::testing
