@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "installer/controller/ini_document.h"
+#include "installer/controller/ini/ini_document.h"
 #include "installer/controller/installer.h"
 #include "installer/controller/text_case.h"
 #include "installer/oplog/log_fields.h"

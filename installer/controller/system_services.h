@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "installer/controller/ini_files.h"
-#include "installer/controller/os_record.h"
-#include "installer/controller/registry_access.h"
-#include "installer/controller/shell_interface.h"
-#include "installer/controller/short_paths.h"
+#include "installer/controller/ini/ini_files.h"
+#include "installer/controller/registry/registry_access.h"
+#include "installer/controller/shell/os_record.h"
+#include "installer/controller/shell/shell_interface.h"
+#include "installer/controller/shell/short_paths.h"
 
 namespace aw {
 

@@ -1,6 +1,6 @@
 // The INI line model: what counts as a section, an entry and a comment, and that every line an
 // edit does not touch comes back byte for byte.
-#include "installer/controller/ini_document.h"
+#include "installer/controller/ini/ini_document.h"
 
 #include <gtest/gtest.h>
 

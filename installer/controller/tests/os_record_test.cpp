@@ -1,5 +1,5 @@
 // The operating-system record from the version and the configured shell.
-#include "installer/controller/os_record.h"
+#include "installer/controller/shell/os_record.h"
 
 #include <gtest/gtest.h>
 

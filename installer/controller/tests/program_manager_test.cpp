@@ -4,9 +4,9 @@
 
 #include <map>
 
-#include "installer/controller/program_manager_client.h"
-#include "installer/controller/program_manager_commands.h"
-#include "installer/controller/tests/system_fakes.h"
+#include "installer/controller/shell/program_manager_client.h"
+#include "installer/controller/shell/program_manager_commands.h"
+#include "installer/controller/tests/fakes/system_fakes.h"
 
 namespace aw {
 namespace {

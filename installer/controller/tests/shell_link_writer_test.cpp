@@ -1,12 +1,12 @@
 // The shortcut writer: where groups and shortcuts go and what a shortcut holds.
-#include "installer/controller/shell_link_writer.h"
+#include "installer/controller/shell/shell_link_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 
-#include "installer/controller/tests/system_fakes.h"
+#include "installer/controller/tests/fakes/system_fakes.h"
 
 namespace aw {
 namespace {

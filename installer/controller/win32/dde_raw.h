@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "installer/controller/dde_channel.h"
-#include "installer/controller/os_record.h"
+#include "installer/controller/shell/dde_channel.h"
+#include "installer/controller/shell/os_record.h"
 
 namespace aw {
 

@@ -10,7 +10,7 @@
 #include "installer/controller/installer.h"
 #include "installer/controller/tests/fakes/controller_fakes.h"
 #include "installer/controller/tests/fakes/memory_file_system.h"
-#include "installer/controller/tests/system_fakes.h"
+#include "installer/controller/tests/fakes/system_fakes.h"
 #include "installer/lzpunz2/unz_session.h"
 #include "installer/oplog/record_sink.h"
 #include "installer/script/model/tests/fakes/fake_report.h"

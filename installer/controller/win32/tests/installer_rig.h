@@ -5,10 +5,10 @@
 
 #include "installer/controller/installer.h"
 #include "installer/controller/tests/fakes/controller_fakes.h"
-#include "installer/controller/win32/system_services.h"
 #include "installer/controller/win32/win32_decompression_library.h"
 #include "installer/controller/win32/win32_file_system.h"
 #include "installer/controller/win32/win32_shared_count_values.h"
+#include "installer/controller/win32/win32_system_services.h"
 #include "installer/controller/win32/win32_version_library.h"
 #include "installer/oplog/record_sink.h"
 #include "installer/script/model/tests/fakes/fake_report.h"

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "installer/controller/program_manager_client.h"
+#include "installer/controller/shell/program_manager_client.h"
 #include "installer/controller/text_case.h"
 #include "installer/controller/win32/dde_raw.h"
 #include "installer/controller/win32/tests/installer_rig.h"

@@ -8,7 +8,7 @@
 
 #include <fstream>
 
-#include "installer/controller/shell_link_writer.h"
+#include "installer/controller/shell/shell_link_writer.h"
 #include "installer/controller/text_case.h"
 #include "installer/controller/win32/tests/installer_rig.h"
 #include "installer/controller/win32/tests/shell_test_support.h"

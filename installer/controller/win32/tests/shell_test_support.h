@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "installer/controller/win32/link_store.h"
+#include "installer/controller/win32/win32_link_store.h"
 
 namespace aw::testing {
 

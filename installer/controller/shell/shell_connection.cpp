@@ -1,6 +1,6 @@
-#include "installer/controller/shell_connection.h"
+#include "installer/controller/shell/shell_connection.h"
 
-#include "installer/controller/os_record.h"
+#include "installer/controller/shell/os_record.h"
 
 namespace aw {
 

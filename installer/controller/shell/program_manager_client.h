@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "installer/controller/dde_channel.h"
-#include "installer/controller/shell_interface.h"
-#include "installer/controller/short_paths.h"
+#include "installer/controller/shell/dde_channel.h"
+#include "installer/controller/shell/shell_interface.h"
+#include "installer/controller/shell/short_paths.h"
 
 namespace aw {
 

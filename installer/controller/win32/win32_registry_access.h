@@ -1,7 +1,7 @@
 // The registry through the advapi32 functions.
 #pragma once
 
-#include "installer/controller/registry_access.h"
+#include "installer/controller/registry/registry_access.h"
 
 namespace aw {
 

@@ -1,4 +1,4 @@
-#include "installer/controller/registry_request.h"
+#include "installer/controller/registry/registry_request.h"
 
 #include <iterator>
 

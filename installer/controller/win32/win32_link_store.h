@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "installer/controller/link_store.h"
+#include "installer/controller/shell/link_store.h"
 
 namespace aw {
 

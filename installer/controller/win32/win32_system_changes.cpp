@@ -1,8 +1,8 @@
-#include "installer/controller/win32/system_changes.h"
+#include "installer/controller/win32/win32_system_changes.h"
 
 #include <windows.h>
 
-#include "installer/controller/win32/registry_access.h"
+#include "installer/controller/win32/win32_registry_access.h"
 
 namespace aw {
 

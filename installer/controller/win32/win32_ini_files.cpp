@@ -1,4 +1,4 @@
-#include "installer/controller/win32/ini_files.h"
+#include "installer/controller/win32/win32_ini_files.h"
 
 #include <windows.h>
 

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "installer/controller/link_store.h"
-#include "installer/controller/shell_interface.h"
-#include "installer/controller/short_paths.h"
+#include "installer/controller/shell/link_store.h"
+#include "installer/controller/shell/shell_interface.h"
+#include "installer/controller/shell/short_paths.h"
 
 namespace aw {
 

@@ -1,4 +1,4 @@
-#include "installer/controller/shell_interface.h"
+#include "installer/controller/shell/shell_interface.h"
 
 #include "installer/controller/text_case.h"
 

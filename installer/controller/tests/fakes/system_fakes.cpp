@@ -1,4 +1,4 @@
-#include "installer/controller/tests/system_fakes.h"
+#include "installer/controller/tests/fakes/system_fakes.h"
 
 #include <algorithm>
 #include <cctype>

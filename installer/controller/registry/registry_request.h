@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/controller/registry_access.h"
+#include "installer/controller/registry/registry_access.h"
 #include "installer/oplog/registry_key.h"
 
 namespace aw {

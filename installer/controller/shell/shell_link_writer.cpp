@@ -1,4 +1,4 @@
-#include "installer/controller/shell_link_writer.h"
+#include "installer/controller/shell/shell_link_writer.h"
 
 #include "installer/controller/text_case.h"
 

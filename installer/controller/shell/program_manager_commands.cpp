@@ -1,8 +1,8 @@
-#include "installer/controller/program_manager_commands.h"
+#include "installer/controller/shell/program_manager_commands.h"
 
 #include <charconv>
 
-#include "installer/controller/shell_interface.h"
+#include "installer/controller/shell/shell_interface.h"
 
 namespace aw {
 

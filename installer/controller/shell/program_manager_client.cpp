@@ -1,6 +1,6 @@
-#include "installer/controller/program_manager_client.h"
+#include "installer/controller/shell/program_manager_client.h"
 
-#include "installer/controller/program_manager_commands.h"
+#include "installer/controller/shell/program_manager_commands.h"
 #include "installer/controller/text_case.h"
 
 namespace aw {

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "installer/controller/system_services.h"
-#include "installer/controller/win32/ini_files.h"
-#include "installer/controller/win32/registry_access.h"
-#include "installer/controller/win32/system_changes.h"
+#include "installer/controller/win32/win32_ini_files.h"
+#include "installer/controller/win32/win32_registry_access.h"
+#include "installer/controller/win32/win32_system_changes.h"
 
 namespace aw {
 

@@ -1,4 +1,4 @@
-#include "installer/controller/ini_document.h"
+#include "installer/controller/ini/ini_document.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "installer/controller/shell_interface.h"
+#include "installer/controller/shell/shell_interface.h"
 
 namespace aw {
 

@@ -1,4 +1,4 @@
-#include "installer/controller/win32/registry_access.h"
+#include "installer/controller/win32/win32_registry_access.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "installer/controller/short_paths.h"
+#include "installer/controller/shell/short_paths.h"
 
 namespace aw {
 

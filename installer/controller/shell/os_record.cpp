@@ -1,4 +1,4 @@
-#include "installer/controller/os_record.h"
+#include "installer/controller/shell/os_record.h"
 
 #include "installer/controller/text_case.h"
 

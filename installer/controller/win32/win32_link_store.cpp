@@ -1,11 +1,11 @@
-#include "installer/controller/win32/link_store.h"
+#include "installer/controller/win32/win32_link_store.h"
 
 #include <objidl.h>
 #include <shlobj.h>
 
 #include <memory>
 
-#include "installer/controller/win32/registry_access.h"
+#include "installer/controller/win32/win32_registry_access.h"
 
 namespace aw {
 

@@ -1,7 +1,7 @@
 // INI files as whole files through the kernel32 file functions.
 #pragma once
 
-#include "installer/controller/ini_files.h"
+#include "installer/controller/ini/ini_files.h"
 
 namespace aw {
 

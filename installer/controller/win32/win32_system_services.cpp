@@ -1,9 +1,9 @@
-#include "installer/controller/win32/system_services.h"
+#include "installer/controller/win32/win32_system_services.h"
 
-#include "installer/controller/program_manager_client.h"
-#include "installer/controller/shell_link_writer.h"
+#include "installer/controller/shell/program_manager_client.h"
+#include "installer/controller/shell/shell_link_writer.h"
 #include "installer/controller/win32/dde_raw.h"
-#include "installer/controller/win32/link_store.h"
+#include "installer/controller/win32/win32_link_store.h"
 
 namespace aw {
 
