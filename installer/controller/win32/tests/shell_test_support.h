@@ -40,8 +40,10 @@ inline BOOL CALLBACK CloseFolderWindow(HWND window, LPARAM found) {
 }
 
 inline void CloseFolderWindows() {
-    constexpr int kQuietPolls = 10;
-    constexpr int kLongestPolls = 100;
+    // A folder window comes from a process of its own, which may take seconds to start on a
+    // busy machine; one left open would keep the desktop process alive for the whole run.
+    constexpr int kQuietPolls = 30;
+    constexpr int kLongestPolls = 150;
     int quiet = 0;
     for (int poll = 0; poll < kLongestPolls && quiet < kQuietPolls; ++poll) {
         bool found = false;
