@@ -24,6 +24,7 @@
 #include "installer/controller/win32/win32_decompression_library.h"
 #include "installer/controller/win32/win32_file_system.h"
 #include "installer/controller/win32/win32_shared_count_values.h"
+#include "installer/controller/win32/win32_system_services.h"
 #include "installer/controller/win32/win32_version_library.h"
 #include "installer/oplog/record_sink.h"
 #include "installer/script/model/error_report.h"
@@ -153,7 +154,9 @@ int Install(const std::string& media, const std::string& destination) {
     Win32VersionLibrary versions;
     Win32DecompressionLibrary decompression;
     Win32SharedCountValues sharedCounts;
-    Installer installer{{host, files, versions, decompression, sharedCounts, host, host, host}};
+    Win32SystemServices system;
+    Installer installer{
+        {host, files, versions, decompression, sharedCounts, host, host, host, system.Services()}};
     MemoryLog log;
     installer.AttachLog(log);
     // The install run keeps the library loaded for the whole run.
