@@ -63,31 +63,6 @@ void Settle() {
     }
 }
 
-class Controller : public ScreenInterface {
-  public:
-    explicit Controller(HINSTANCE resources) : resources_(resources) {}
-    std::string MetafilePictureFile() override { return {}; }
-    std::string BackgroundPictureFile() override { return {}; }
-    std::string BitmapPictureFile() override { return {}; }
-    void ExitCommand(HWND) override {}
-    void HelpCommand(HWND) override {}
-    void MinimiseCommand() override {}
-    HINSTANCE ResourceInstance() override { return resources_; }
-
-  private:
-    HINSTANCE resources_;
-};
-
-class Host : public UserDialogHost {
-  public:
-    explicit Host(HINSTANCE resources) : resources_(resources) {}
-    HINSTANCE ResourceInstance() override { return resources_; }
-    void RunEngineDialog(HWND) override {}
-
-  private:
-    HINSTANCE resources_;
-};
-
 DialogControlDescription Control(DialogControlKind kind, std::array<std::int32_t, 6> values,
                                  std::string text = {}) {
     DialogControlDescription control;
@@ -143,7 +118,7 @@ int Run(const std::string& library, const std::string& screenPicture,
     }
     ScreenLayout layout;
     layout.Titles.Texts.AddNew();
-    Controller controller(language.Instance());
+    test::ScreenController controller(language.Instance());
     InstallScreen screen(layout, controller);
     if (!screen.Create("Arkwell") || !screen.Realise()) {
         std::fprintf(stderr, "cannot show the install screen\n");
@@ -170,7 +145,7 @@ int Run(const std::string& library, const std::string& screenPicture,
     TextVariable name("user");
     name.Assign("Ada Lovelace");
     std::int32_t kind = 0;
-    Host host(language.Instance());
+    test::DialogHost host(language.Instance());
     g_dialogPicture = dialogPicture;
     SetTimer(nullptr, 0, 300, TakeDialogPicture);
     RunUserDialog(screen.Window(), SampleDialog(name, kind, notes), host);

@@ -26,36 +26,20 @@ struct Received {
     LPARAM LParam;
 };
 
-// A controller as tests need it: pictures by name, commands and messages written down.
-class RecordingController : public ScreenInterface {
+// The tests' controller, which also takes over the messages of its own range and notes them.
+class RecordingController : public test::ScreenController {
   public:
-    explicit RecordingController(HINSTANCE resources) : resources_(resources) {}
+    using ScreenController::ScreenController;
 
-    std::string MetafilePictureFile() override { return metafile; }
-    std::string BackgroundPictureFile() override { return background; }
-    std::string BitmapPictureFile() override { return bitmap; }
-    void ExitCommand(HWND focus) override { commands.push_back({kExitCommand, focus}); }
-    void HelpCommand(HWND focus) override { commands.push_back({kHelpCommand, focus}); }
-    void MinimiseCommand() override { commands.push_back({kMinimiseCommand, nullptr}); }
-    HINSTANCE ResourceInstance() override { return resources_; }
     LRESULT ScreenMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message >= WM_USER || (message == WM_NULL && wParam == 2)) {
             received.push_back({message, wParam, lParam});
             return 1234;
         }
-        return ScreenInterface::ScreenMessage(window, message, wParam, lParam);
+        return ScreenController::ScreenMessage(window, message, wParam, lParam);
     }
 
-    struct Command {
-        int Id;
-        HWND Focus;
-    };
-    std::string metafile, background, bitmap;
-    std::vector<Command> commands;
     std::vector<Received> received;
-
-  private:
-    HINSTANCE resources_;
 };
 
 void ExpectBlue(COLORREF pixel, int least, int most) {

@@ -17,27 +17,7 @@ namespace {
 
 using test::PixelOf;
 
-class CommandRecorder : public ScreenInterface {
-  public:
-    explicit CommandRecorder(HINSTANCE resources) : resources_(resources) {}
-    std::string MetafilePictureFile() override { return {}; }
-    std::string BackgroundPictureFile() override { return {}; }
-    std::string BitmapPictureFile() override { return {}; }
-    void ExitCommand(HWND focus) override { commands.push_back({kExitCommand, focus}); }
-    void HelpCommand(HWND focus) override { commands.push_back({kHelpCommand, focus}); }
-    void MinimiseCommand() override { commands.push_back({kMinimiseCommand, nullptr}); }
-    HINSTANCE ResourceInstance() override { return resources_; }
-
-    struct Command {
-        int Id;
-        HWND Focus;
-        bool operator==(const Command&) const = default;
-    };
-    std::vector<Command> commands;
-
-  private:
-    HINSTANCE resources_;
-};
+using Command = test::ScreenController::Command;
 
 LPARAM At(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
@@ -57,7 +37,7 @@ class PictureButtonTest : public ::testing::Test {
     bool DrawnDown(HWND button) const { return PixelOf(button, 1, 1) != RGB(255, 255, 255); }
 
     LanguageLibrary library{test::ProgramFolder() + "\\awenu.dll"};
-    CommandRecorder controller{library.Instance()};
+    test::ScreenController controller{library.Instance()};
     ScreenLayout layout;
     InstallScreen screen{layout, controller};
     HWND exit = nullptr;
@@ -87,7 +67,7 @@ TEST_F(PictureButtonTest, PressingAndReleasingSendsTheCommandWithTheFormerFocus)
     EXPECT_TRUE(DrawnDown(exit));
     SendMessageA(exit, WM_LBUTTONUP, 0, At(11, 11));
     ASSERT_EQ(controller.commands.size(), 1u);
-    EXPECT_EQ(controller.commands[0], (CommandRecorder::Command{kExitCommand, edit}));
+    EXPECT_EQ(controller.commands[0], (Command{kExitCommand, edit}));
 
     const HWND help = GetDlgItem(screen.Window(), kHelpCommand);
     const HWND minimise = GetDlgItem(screen.Window(), kMinimiseCommand);
@@ -96,8 +76,8 @@ TEST_F(PictureButtonTest, PressingAndReleasingSendsTheCommandWithTheFormerFocus)
         SendMessageA(button, WM_LBUTTONUP, 0, At(5, 5));
     }
     ASSERT_EQ(controller.commands.size(), 3u);
-    EXPECT_EQ(controller.commands[1], (CommandRecorder::Command{kHelpCommand, exit}));
-    EXPECT_EQ(controller.commands[2], (CommandRecorder::Command{kMinimiseCommand, nullptr}));
+    EXPECT_EQ(controller.commands[1], (Command{kHelpCommand, exit}));
+    EXPECT_EQ(controller.commands[2], (Command{kMinimiseCommand, nullptr}));
 }
 
 TEST_F(PictureButtonTest, LosingThePointerToAnotherWindowEndsThePress) {
@@ -111,7 +91,7 @@ TEST_F(PictureButtonTest, LosingThePointerToAnotherWindowEndsThePress) {
 
 TEST(ActivityGaugeWindow, PulsesSetBothBarsBetweenSeventyAndAHundred) {
     LanguageLibrary library(test::ProgramFolder() + "\\awenu.dll");
-    CommandRecorder controller(library.Instance());
+    test::ScreenController controller(library.Instance());
     ScreenLayout layout;
     InstallScreen screen(layout, controller);
     ASSERT_TRUE(screen.Create("Gauge"));

@@ -1,5 +1,6 @@
-// What the screen and dialog tests share: the language library beside the tests, picture
-// files written on the spot, pixels read back from windows and messages pumped.
+// What the screen and dialog tests share: the language library beside the tests, a controller
+// and a dialog host that note what they are asked, picture files written on the spot, pixels
+// read back from windows and messages pumped.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +9,51 @@
 #include <string>
 #include <vector>
 
+#include "installer/languages/resource_numbers.h"
+#include "installer/ui/win32/screen_interface.h"
+#include "installer/ui/win32/user_dialog_window.h"
+
 namespace aw::test {
+
+// Serves the picture files it is given and notes the buttons' commands.
+class ScreenController : public ScreenInterface {
+  public:
+    explicit ScreenController(HINSTANCE resources) : resources_(resources) {}
+
+    std::string MetafilePictureFile() override { return metafile; }
+    std::string BackgroundPictureFile() override { return background; }
+    std::string BitmapPictureFile() override { return bitmap; }
+    void ExitCommand(HWND focus) override { commands.push_back({kExitCommand, focus}); }
+    void HelpCommand(HWND focus) override { commands.push_back({kHelpCommand, focus}); }
+    void MinimiseCommand() override { commands.push_back({kMinimiseCommand, nullptr}); }
+    HINSTANCE ResourceInstance() override { return resources_; }
+
+    struct Command {
+        int Id;
+        HWND Focus;
+        bool operator==(const Command&) const = default;
+    };
+    std::string metafile, background, bitmap;
+    std::vector<Command> commands;
+
+  private:
+    HINSTANCE resources_;
+};
+
+// Notes the owners of the engine's dialog and counts the controls it is given to prepare.
+class DialogHost : public UserDialogHost {
+  public:
+    explicit DialogHost(HINSTANCE resources) : resources_(resources) {}
+    HINSTANCE ResourceInstance() override { return resources_; }
+    void RunEngineDialog(HWND owner) override { engineDialogOwners.push_back(owner); }
+    void PrepareControl(HWND) override { ++prepared; }
+
+    std::vector<HWND> engineDialogOwners;
+    int prepared = 0;
+
+  private:
+    HINSTANCE resources_;
+};
 
 // The test programs' own folder, where the language libraries are built too.
 inline std::string ProgramFolder() {

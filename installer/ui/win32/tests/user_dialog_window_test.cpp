@@ -19,20 +19,6 @@
 namespace aw {
 namespace {
 
-class TestHost : public UserDialogHost {
-  public:
-    explicit TestHost(HINSTANCE resources) : resources_(resources) {}
-    HINSTANCE ResourceInstance() override { return resources_; }
-    void RunEngineDialog(HWND owner) override { engineDialogOwners.push_back(owner); }
-    void PrepareControl(HWND) override { ++prepared; }
-
-    std::vector<HWND> engineDialogOwners;
-    int prepared = 0;
-
-  private:
-    HINSTANCE resources_;
-};
-
 DialogControlDescription Control(DialogControlKind kind, std::array<std::int32_t, 6> values) {
     DialogControlDescription control;
     control.Kind = static_cast<std::int32_t>(kind);
@@ -69,7 +55,7 @@ void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-std::optional<int> RunAnswered(HWND owner, const DialogDescription& dialog, TestHost& host,
+std::optional<int> RunAnswered(HWND owner, const DialogDescription& dialog, test::DialogHost& host,
                                std::function<void(HWND)> action) {
     g_action = std::move(action);
     g_owner = owner;
@@ -120,7 +106,7 @@ class UserDialogWindowTest : public ::testing::Test {
     void TearDown() override { DestroyWindow(owner); }
 
     LanguageLibrary library{test::ProgramFolder() + "\\awenu.dll"};
-    TestHost host{library.Instance()};
+    test::DialogHost host{library.Instance()};
     HWND owner = nullptr;
     DialogDescription dialog;
 };
@@ -277,17 +263,7 @@ TEST_F(UserDialogWindowTest, ACentreOfFiveHundredStandsInTheMiddleOfTheInstallSc
     layout.Width = 600;
     layout.Height = 500;
     layout.Gauge.Visible = 0;
-    struct Controller : ScreenInterface {
-        explicit Controller(HINSTANCE resources) : resources(resources) {}
-        std::string MetafilePictureFile() override { return {}; }
-        std::string BackgroundPictureFile() override { return {}; }
-        std::string BitmapPictureFile() override { return {}; }
-        void ExitCommand(HWND) override {}
-        void HelpCommand(HWND) override {}
-        void MinimiseCommand() override {}
-        HINSTANCE ResourceInstance() override { return resources; }
-        HINSTANCE resources;
-    } controller(library.Instance());
+    test::ScreenController controller(library.Instance());
     InstallScreen screen(layout, controller);
     ASSERT_TRUE(screen.Create("Screen"));
     dialog.Values = {500, 500, 120, 60, 0};
@@ -436,7 +412,7 @@ TEST_F(UserDialogWindowTest, EscapeEndsOnlyADialogWithoutClosingButton) {
 }
 
 TEST_F(UserDialogWindowTest, WithoutItsTemplateNoDialogIsShown) {
-    TestHost noLibrary(GetModuleHandleA(nullptr));
+    test::DialogHost noLibrary(GetModuleHandleA(nullptr));
     EXPECT_EQ(RunUserDialog(owner, dialog, noLibrary), std::nullopt);
 }
 
