@@ -150,12 +150,7 @@ LRESULT CALLBACK Win32EditWindow::WindowProc(HWND window, UINT message, WPARAM w
         self->window_ = nullptr;
         return CallWindowProcA(edit, window, message, wParam, lParam);
     }
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        Win32Application::ReportError(error);
-        return 0;
-    }
+    return Win32Application::Guarded([&] { return self->Handle(message, wParam, lParam); });
 }
 
 LRESULT Win32EditWindow::CallEdit(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -126,12 +126,7 @@ LRESULT CALLBACK Win32SpinButtonWindow::WindowProc(HWND window, UINT message, WP
         self->window_ = nullptr;
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        Win32Application::ReportError(error);
-        return 0;
-    }
+    return Win32Application::Guarded([&] { return self->Handle(message, wParam, lParam); });
 }
 
 LRESULT Win32SpinButtonWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

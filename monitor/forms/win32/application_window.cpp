@@ -133,12 +133,7 @@ LRESULT CALLBACK Win32Application::WindowProc(HWND window, UINT message, WPARAM 
     if (self == nullptr || self->window_.Hwnd() != window) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ReportError(error);
-        return 0;
-    }
+    return Guarded([&] { return self->Handle(message, wParam, lParam); });
 }
 
 LRESULT Win32Application::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

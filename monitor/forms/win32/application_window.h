@@ -33,6 +33,17 @@ class Win32Application : public WindowSystem {
     static Win32Application* Current() { return current_; }
     // An error caught in a window procedure: to the application, or straight to an error box.
     static void ReportError(const std::exception& error);
+    // A window procedure's handling of a message. No error may leave a window procedure: one
+    // that `handle` throws is reported, and the message answers 0.
+    template <typename Handle>
+    static LRESULT Guarded(Handle&& handle) {
+        try {
+            return handle();
+        } catch (const std::exception& error) {
+            ReportError(error);
+            return 0;
+        }
+    }
 
     bool ProcessMessages() override;
     bool HandleMessage() override;

@@ -83,12 +83,7 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
     if (form == nullptr || form->window_.Hwnd() != window) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    try {
-        return form->Dispatch(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        Win32Application::ReportError(error);
-        return 0;
-    }
+    return Win32Application::Guarded([&] { return form->Dispatch(message, wParam, lParam); });
 }
 
 LRESULT Win32Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -54,12 +54,7 @@ class HiddenWindow {
         if (self == nullptr) {
             return DefWindowProcA(window, message, wParam, lParam);
         }
-        try {
-            return self->procedure_(message, wParam, lParam);
-        } catch (const std::exception& error) {
-            Win32Application::ReportError(error);
-            return 0;
-        }
+        return Win32Application::Guarded([&] { return self->procedure_(message, wParam, lParam); });
     }
 
     HWND window_ = nullptr;
