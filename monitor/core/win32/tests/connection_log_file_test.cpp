@@ -6,27 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "monitor/core/connection_log_text.h"
 #include "monitor/core/tests/fakes/connection_fakes.h"
 #include "monitor/core/tests/fakes/fake_system.h"
 #include "monitor/core/win32/connection_log_dates.h"
+#include "monitor/core/win32/tests/file_text.h"
 
 namespace lw {
 namespace {
 
-std::string ReadFileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFileText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using testing::ReadFileText;
+using testing::WriteFileText;
 
 class LogFileTest : public ::testing::Test {
   protected:

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "monitor/core/connection_tracker.h"
 #include "monitor/core/sampling_signals.h"
 #include "monitor/core/tests/fakes/connection_fakes.h"
@@ -20,16 +17,12 @@
 #include "monitor/core/win32/registry_stats.h"
 #include "monitor/core/win32/sampling_comm_port.h"
 #include "monitor/core/win32/tests/dialer_stand_in.h"
+#include "monitor/core/win32/tests/file_text.h"
 
 namespace lw {
 namespace {
 
-std::string ReadFileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::ReadFileText;
 
 std::string ProgramDirectory() {
     char path[MAX_PATH] = {};

@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "monitor/core/settings_store.h"
 #include "monitor/core/tests/fakes/fake_system.h"
 #include "monitor/core/win32/appearance.h"
 #include "monitor/core/win32/private_profile.h"
+#include "monitor/core/win32/tests/file_text.h"
 
 namespace lw {
 namespace {
@@ -20,12 +18,7 @@ std::string SettingsPath() {
     return std::string(directory) + "\\LINEWINK.INI";
 }
 
-std::string ReadFileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::ReadFileText;
 
 class SettingsFileTest : public ::testing::Test {
   protected:
@@ -40,7 +33,7 @@ class SettingsFileTest : public ::testing::Test {
     }
 
     void WriteFileText(const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
+        testing::WriteFileText(path, text);
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, "LINEWINK.INI");
     }
 
