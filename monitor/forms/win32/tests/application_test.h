@@ -1,5 +1,6 @@
 // What the window tests of the forms and of the components on them share: a real application
-// whose handlers' errors are kept for the test to look at, and the taskbar's view of a window.
+// whose handlers' errors are kept for the test to look at, the taskbar's view of a window, and
+// a user's choice in a popup menu.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +36,15 @@ inline bool HasTaskbarButton(HWND window) {
     return IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr &&
            (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) == 0 &&
            ((exStyle & WS_EX_APPWINDOW) != 0 || (exStyle & WS_EX_TOOLWINDOW) == 0);
+}
+
+// A thread timer's procedure: picks the first item of the popup menu open on this thread, from
+// inside the menu's own loop, with the keys a user would press.
+inline void CALLBACK ChooseFirstItem(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const HWND focus = GetForegroundWindow();
+    PostMessageA(focus, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(focus, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 }  // namespace lw::testing

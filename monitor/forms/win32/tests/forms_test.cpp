@@ -14,6 +14,7 @@
 namespace lw {
 namespace {
 
+using testing::ChooseFirstItem;
 using testing::HasTaskbarButton;
 
 // A dialog with an OK button that notes what it saw when the button was pressed.
@@ -131,14 +132,6 @@ TEST_F(FormsTest, AModalDialogEndsWithItsButtonItsEscapeKeyOrItsClose) {
     PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(dialog.ShowModal(), ModalResult::Cancel);
     EXPECT_TRUE(errors.empty());
-}
-
-// Picks the first item of the popup menu shown by this thread, from inside its loop.
-void CALLBACK ChooseFirstItem(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    const HWND focus = GetForegroundWindow();
-    PostMessageA(focus, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(focus, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 TEST_F(FormsTest, AChosenMenuItemComesBackAsACommandToTheApplicationWindow) {

@@ -19,6 +19,7 @@
 namespace lw {
 namespace {
 
+using testing::ChooseFirstItem;
 using testing::HasTaskbarButton;
 
 // The real shell, with its answers kept.
@@ -193,14 +194,6 @@ TEST_F(TrayIconWineTest, ASecondDeferredCallReplacesTheFirst) {
     tray.PostDeferredCall(DeferredProcedure::Call(record), 2);
     Pump(200);
     EXPECT_EQ(ran, (std::vector<std::intptr_t>{2}));
-}
-
-// Picks the first item of the menu that is open, from inside its loop.
-void CALLBACK ChooseFirstItem(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    const HWND focus = GetForegroundWindow();
-    PostMessageA(focus, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(focus, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 TEST_F(TrayIconWineTest, ARightPressOpensThePopupMenu) {
