@@ -72,8 +72,6 @@ class FileSystem {
     // Asks the system to move `from` onto `to` at the next restart, replacing it; false when the
     // system cannot (the Windows 95 family).
     virtual bool MoveAtRestart(const std::string& from, const std::string& to) = 0;
-    // The short (8.3) form of an existing path; empty when there is none.
-    virtual std::string ShortPath(const std::string& path) = 0;
 
     virtual bool MakeDirectory(const std::string& path) = 0;
     virtual bool RemoveEmptyDirectory(const std::string& path) = 0;

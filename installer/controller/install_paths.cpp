@@ -1,8 +1,5 @@
 #include "installer/controller/install_paths.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace aw {
 
 std::string DirectoryPart(const std::string& path) {
@@ -44,13 +41,6 @@ std::string PathRoot(const std::string& path) {
 bool IsPathRoot(const std::string& path) {
     const std::string root = PathRoot(path);
     return !root.empty() && (path == root || path + "\\" == root);
-}
-
-bool SamePath(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 }  // namespace aw

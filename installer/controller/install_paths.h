@@ -17,7 +17,5 @@ std::string JoinPath(const std::string& directory, const std::string& name);
 std::string PathRoot(const std::string& path);
 // True for "C:", "C:\", "\\server\share" and the like: nothing above it can be created.
 bool IsPathRoot(const std::string& path);
-// Windows compares paths without regard to case.
-bool SamePath(const std::string& a, const std::string& b);
 
 }  // namespace aw

@@ -37,7 +37,6 @@
 #include "installer/controller/file_system.h"
 #include "installer/controller/ini/ini_request.h"
 #include "installer/controller/registry/registry_request.h"
-#include "installer/controller/shared_counts.h"
 #include "installer/controller/shell/shell_connection.h"
 #include "installer/controller/system_services.h"
 #include "installer/controller/version_library.h"
@@ -52,12 +51,11 @@ struct InstallerServices {
     // Shows the messages of failures and of internal checks.
     ErrorReport& report;
 
-    // File installation: the file system, the version library, "lzpunz2.dll", the SharedDLLs
-    // values, and what the install controller offers the copy (media, progress, questions).
+    // File installation: the file system, the version library, "lzpunz2.dll", and what the
+    // install controller offers the copy (media, progress, questions).
     FileSystem& files;
     VersionLibrary& versions;
     DecompressionLibrary& decompression;
-    SharedCountValues& sharedCounts;
     DistributionMedia& media;
     ProgressDisplay& progress;
     UserQuestions& questions;

@@ -129,6 +129,21 @@ void Installer::InstallFile(FileRequest& request) {
     if (attributes && (*attributes & 7) != wanted) {
         SetAttributes(request.DestinationPath, wanted);
     }
+    // A file queued for the restart is not in place yet: neither can be done with it.
+    if (request.Font != 0) {
+        if (job.ReplacedAtRestart) {
+            CheckFailed(__LINE__);
+        } else {
+            InstallFont(request.DestinationPath);
+        }
+    }
+    if (request.OleServer != 0) {
+        if (job.ReplacedAtRestart) {
+            CheckFailed(__LINE__);
+        } else {
+            RegisterOleServer(request.DestinationPath);
+        }
+    }
 }
 
 bool Installer::CopyPlainFile(const std::string& source, const std::string& destination) {

@@ -2,6 +2,7 @@
 #include "installer/controller/copy/copy_rules.h"
 #include "installer/controller/install_paths.h"
 #include "installer/controller/installer.h"
+#include "installer/controller/text_case.h"
 
 namespace aw {
 
@@ -54,7 +55,7 @@ bool Installer::RemoveTree(const std::string& path) {
         }
         services_.progress.ProcessMessages();
     }
-    if (SamePath(files.CurrentDirectory(), path)) {
+    if (EqualIgnoringCase(files.CurrentDirectory(), path)) {
         files.ChangeDirectory(PathRoot(path));
     }
     if (!files.RemoveEmptyDirectory(path)) {
@@ -75,7 +76,7 @@ void Installer::Remove(const std::string& path) {
 }
 
 bool Installer::RenameFile(const std::string& from, const std::string& to) {
-    if (SamePath(from, to)) {
+    if (EqualIgnoringCase(from, to)) {
         return true;
     }
     FileSystem& files = services_.files;

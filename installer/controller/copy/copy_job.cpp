@@ -259,14 +259,15 @@ bool CopyJob::MoveTemporaryIntoPlace() {
 }
 
 // The system moves the temporary file onto the destination at the next restart; where it
-// cannot, "wininit.ini" does it, in short paths. A queue that neither took is a failure.
+// cannot, "wininit.ini" does it, in short paths (the programs that read it at start-up know no
+// others). A queue that neither took is a failure.
 void CopyJob::QueueForRestart() {
     FileSystem& files = installer_.Services().files;
     if (!files.MoveAtRestart(TemporaryPath, DestinationPath)) {
-        const std::string destination = files.ShortPath(DestinationPath);
-        const std::string temporary = files.ShortPath(TemporaryPath);
-        if (destination.empty() || temporary.empty() ||
-            !files.WriteProfileEntry(JoinPath(files.WindowsDirectory(), "wininit.ini"), "rename",
+        ShortPaths& shortPaths = installer_.Services().system.shortPaths;
+        const std::string destination = shortPaths.ShortForm(DestinationPath);
+        const std::string temporary = shortPaths.ShortForm(TemporaryPath);
+        if (!files.WriteProfileEntry(JoinPath(files.WindowsDirectory(), "wininit.ini"), "rename",
                                      destination, temporary)) {
             RemoveTemporary();
             State = FileState::Failed;

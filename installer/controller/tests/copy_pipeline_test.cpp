@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "installer/controller/copy/copy_rules.h"
+#include "installer/controller/shared_counts.h"
 #include "installer/controller/tests/fakes/copy_world.h"
 #include "installer/lzpunz2/compressor.h"
 
@@ -218,12 +219,14 @@ TEST_F(CopyPipelineTest, WithoutRestartMovesTheQueueGoesIntoWininitInShortPaths)
     Old(world);
     world.files.Lock("C:\\APP\\F.DLL");
     world.files.AcceptsRestartMoves = false;
+    world.system.shortPaths.Forms = {{"C:\\APP\\F.DLL", "C:\\APP\\F~1.DLL"},
+                                     {"C:\\APP\\tmp000.000", "C:\\APP\\TMP000~1.000"}};
     request.InUsePolicy = 1;
     world.installer.InstallFile(request);
     EXPECT_EQ(request.State, FileState::Installed);
     EXPECT_EQ(request.ReplacedAtRestart, 1);
-    EXPECT_EQ(world.files.Profile.at("c:\\windows\\wininit.ini|rename|short:C:\\APP\\F.DLL"),
-              "short:C:\\APP\\tmp000.000");
+    EXPECT_EQ(world.files.Profile.at("c:\\windows\\wininit.ini|rename|C:\\APP\\F~1.DLL"),
+              "C:\\APP\\TMP000~1.000");
 }
 
 TEST_F(CopyPipelineTest, PolicyTwoAsksAndCancelSkipsWithoutATrace) {
@@ -316,19 +319,47 @@ TEST_F(CopyPipelineTest, SharedFilesAreCountedUnloggedEvenWhenSkipped) {
     request.DestinationPath = "C:\\WINDOWS\\SYSTEM\\F.DLL";
     request.Shared = 1;
     world.installer.InstallFile(request);
-    const std::string value = std::string(kSharedDllsKey) + "|C:\\WINDOWS\\SYSTEM\\F.DLL";
-    EXPECT_EQ(world.registry.Values.at(value), (RegistryData{kBytesValue, {1, 0, 0, 0}}));
+    const RegistryKey counts{kLocalMachine, kSharedDllsKey};
+    const std::string value = "C:\\WINDOWS\\SYSTEM\\F.DLL";
+    testing::FakeRegistry& registry = world.system.registry;
+    EXPECT_EQ(registry.ReadValue(counts, value), (RegistryValue{kRegBytes, {1, 0, 0, 0}}));
     request.Criterion = 2;  // only when missing: skipped
     world.installer.InstallFile(request);
     EXPECT_EQ(request.State, FileState::Skipped);
-    EXPECT_EQ(world.registry.Values.at(value), (RegistryData{kBytesValue, {2, 0, 0, 0}}));
+    EXPECT_EQ(registry.ReadValue(counts, value), (RegistryValue{kRegBytes, {2, 0, 0, 0}}));
     EXPECT_EQ(Records(),
               (std::vector<LogPayload>{logrec::FileCreated{"C:\\WINDOWS\\SYSTEM\\F.DLL"}}));
 
     request.DestinationPath = "C:\\APP\\F.DLL";
     request.Criterion = 0;
     world.installer.InstallFile(request);
-    EXPECT_EQ(world.registry.Values.size(), 1u);
+    EXPECT_EQ(registry.Values(counts)->size(), 1u);
+}
+
+TEST_F(CopyPipelineTest, FontsAndServersFollowAnInstalledFileButNotAQueuedOne) {
+    request.Font = 1;
+    request.OleServer = 1;
+    world.installer.InstallFile(request);
+    EXPECT_EQ(world.system.fonts.Fonts, (std::set<std::string>{"C:\\APP\\F.DLL"}));
+    EXPECT_EQ(world.system.servers.Registered, (std::vector<std::string>{"C:\\APP\\F.DLL"}));
+    EXPECT_EQ(Records().back(), LogPayload(logrec::FontInstalled{"C:\\APP\\F.DLL"}));
+
+    world.files.Lock("C:\\APP\\F.DLL");
+    request.InUsePolicy = 1;
+    request.DestinationPath = "C:\\APP\\F.DLL";
+    world.system.fonts.Fonts.clear();
+    world.installer.InstallFile(request);
+    EXPECT_EQ(request.ReplacedAtRestart, 1);
+    EXPECT_TRUE(world.system.fonts.Fonts.empty());
+    EXPECT_EQ(world.system.servers.Registered.size(), 1u);
+    EXPECT_EQ(world.report.CheckUnits, (std::vector<std::string>{"INSTALLR", "INSTALLR"}));
+
+    // A font that cannot be installed is reported; the file stays installed.
+    world.files.InUse.clear();
+    world.system.fonts.Fail = true;
+    world.installer.InstallFile(request);
+    EXPECT_EQ(request.State, FileState::Installed);
+    EXPECT_EQ(world.report.Errors.back(), "Unable to install font");
 }
 
 TEST_F(CopyPipelineTest, StoppingAtTheGaugeAbortsAndTakesTheProgressBack) {

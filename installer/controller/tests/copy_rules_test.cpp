@@ -135,8 +135,6 @@ TEST(PathsTest, PartsRootsAndComparisons) {
     EXPECT_TRUE(IsPathRoot("C:\\"));
     EXPECT_TRUE(IsPathRoot("\\\\server\\share"));
     EXPECT_FALSE(IsPathRoot("C:\\A"));
-    EXPECT_TRUE(SamePath("c:\\Windows", "C:\\WINDOWS"));
-    EXPECT_FALSE(SamePath("C:\\WINDOWS", "C:\\WINDOWS\\"));
 }
 
 TEST(InsertIntoTextTest, OnlyTheFirstConversionTakesTheValue) {
@@ -151,14 +149,14 @@ TEST(InsertIntoTextTest, OnlyTheFirstConversionTakesTheValue) {
 
 TEST(SharedCountRulesTest, ValuesOfBothTypesAndNone) {
     EXPECT_EQ(SharedCountOf(std::nullopt), 0u);
-    EXPECT_EQ(SharedCountOf(RegistryData{kBytesValue, {3, 1, 0, 0}}), 259u);
-    EXPECT_EQ(SharedCountOf(RegistryData{kDoubleWordValue, {7, 0, 0, 0}}), 7u);
-    EXPECT_EQ(SharedCountOf(RegistryData{kBytesValue, {3, 0}}), std::nullopt);
-    EXPECT_EQ(SharedCountOf(RegistryData{kTextValue, {'1', 0, 0, 0}}), std::nullopt);
+    EXPECT_EQ(SharedCountOf(RegistryValue{kRegBytes, {3, 1, 0, 0}}), 259u);
+    EXPECT_EQ(SharedCountOf(RegistryValue{kRegNumber, {7, 0, 0, 0}}), 7u);
+    EXPECT_EQ(SharedCountOf(RegistryValue{kRegBytes, {3, 0}}), std::nullopt);
+    EXPECT_EQ(SharedCountOf(RegistryValue{kRegText, {'1', 0, 0, 0}}), std::nullopt);
 
-    EXPECT_EQ(SharedCountValue(1, std::nullopt), (RegistryData{kBytesValue, {1, 0, 0, 0}}));
-    EXPECT_EQ(SharedCountValue(0x01020304, RegistryData{kDoubleWordValue, {}}),
-              (RegistryData{kDoubleWordValue, {4, 3, 2, 1}}));
+    EXPECT_EQ(SharedCountValue(1, std::nullopt), (RegistryValue{kRegBytes, {1, 0, 0, 0}}));
+    EXPECT_EQ(SharedCountValue(0x01020304, RegistryValue{kRegNumber, {}}),
+              (RegistryValue{kRegNumber, {4, 3, 2, 1}}));
 }
 
 TEST(SharedCountRulesTest, OnlyFilesInTheSystemOrCommonFilesDirectory) {
@@ -172,7 +170,7 @@ TEST(SharedCountRulesTest, OnlyFilesInTheSystemOrCommonFilesDirectory) {
     EXPECT_FALSE(CountedLocation("C:\\Program Files\\LineWink\\B.DLL", system, common));
 
     const std::string text = "D:\\Common\0";
-    EXPECT_EQ(CommonFilesDirectory(RegistryData{kTextValue, {text.begin(), text.end()}}, system),
+    EXPECT_EQ(CommonFilesDirectory(RegistryValue{kRegText, {text.begin(), text.end()}}, system),
               "D:\\Common");
     EXPECT_EQ(CommonFilesDirectory(std::nullopt, system), system);
 }

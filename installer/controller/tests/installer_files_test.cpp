@@ -2,6 +2,7 @@
 // that a failed one leaves nothing but its message.
 #include <gtest/gtest.h>
 
+#include "installer/controller/shared_counts.h"
 #include "installer/controller/tests/fakes/copy_world.h"
 
 namespace aw {
@@ -130,21 +131,23 @@ TEST_F(InstallerFilesTest, APlainCopyIsLoggedAsCreated) {
 
 TEST_F(InstallerFilesTest, SharedCountsKeepTheirTypeAndVanishAtZero) {
     const std::string file = "C:\\WINDOWS\\SYSTEM\\S.DLL";
-    const std::string value = std::string(kSharedDllsKey) + "|" + file;
-    world.registry.Values[value] = RegistryData{kDoubleWordValue, {1, 0, 0, 0}};
+    const RegistryKey counts{kLocalMachine, kSharedDllsKey};
+    testing::FakeRegistry& registry = world.system.registry;
+    installer.DetachLog();  // as the uninstaller's Installer, which logs nothing
+    registry.Put(kLocalMachine, kSharedDllsKey, file, {kRegNumber, {1, 0, 0, 0}});
     EXPECT_EQ(installer.IncrementSharedCount(file), 2);
-    EXPECT_EQ(world.registry.Values.at(value), (RegistryData{kDoubleWordValue, {2, 0, 0, 0}}));
+    EXPECT_EQ(registry.ReadValue(counts, file), (RegistryValue{kRegNumber, {2, 0, 0, 0}}));
     EXPECT_EQ(installer.DecrementSharedCount(file), 1);
     EXPECT_EQ(installer.DecrementSharedCount(file), 0);
-    EXPECT_EQ(world.registry.Values.count(value), 0u);
+    EXPECT_EQ(registry.ReadValue(counts, file), std::nullopt);
     EXPECT_EQ(installer.DecrementSharedCount(file), 0);
     // Outside the system and common-files directories nothing is counted.
     EXPECT_EQ(installer.IncrementSharedCount("C:\\APP\\S.DLL"), -1);
     const std::string common = "C:\\Program Files\\Common Files";
-    world.registry.Values[std::string(kCurrentVersionKey) + "|" + kCommonFilesValue] =
-        RegistryData{kTextValue, {common.begin(), common.end()}};
+    registry.Put(kLocalMachine, kCurrentVersionKey, kCommonFilesValue,
+                 {kRegText, {common.begin(), common.end()}});
     EXPECT_EQ(installer.IncrementSharedCount(common + "\\V\\S.DLL"), 1);
-    EXPECT_EQ(world.registry.Values.size(), 2u);
+    EXPECT_EQ(registry.Values(counts)->size(), 1u);
     EXPECT_TRUE(world.log.Records.empty());
 }
 

@@ -174,15 +174,6 @@ bool Win32FileSystem::MoveAtRestart(const std::string& from, const std::string& 
                        MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-std::string Win32FileSystem::ShortPath(const std::string& path) {
-    char buffer[MAX_PATH];
-    const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
-    if (length == 0 || length >= sizeof buffer) {
-        return {};
-    }
-    return std::string(buffer, length);
-}
-
 bool Win32FileSystem::MakeDirectory(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != 0;
 }

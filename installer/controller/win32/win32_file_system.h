@@ -21,7 +21,6 @@ class Win32FileSystem : public FileSystem {
     bool MoveFileTo(const std::string& from, const std::string& to) override;
     bool CopyFileTo(const std::string& from, const std::string& to) override;
     bool MoveAtRestart(const std::string& from, const std::string& to) override;
-    std::string ShortPath(const std::string& path) override;
 
     bool MakeDirectory(const std::string& path) override;
     bool RemoveEmptyDirectory(const std::string& path) override;

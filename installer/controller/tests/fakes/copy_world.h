@@ -1,6 +1,6 @@
 // Everything the Installer's file installation talks to, in memory: the file system, version
-// resources, the library's own expander standing in for "lzpunz2.dll", and SharedDLLs values;
-// with the controller's side from controller_fakes.h.
+// resources and the library's own expander standing in for "lzpunz2.dll"; with the controller's
+// side from controller_fakes.h and the system changes' from system_fakes.h.
 #pragma once
 
 #include <map>
@@ -59,25 +59,6 @@ class NativeDecompression : public DecompressionLibrary {
     };
 };
 
-class MemoryRegistry : public SharedCountValues {
-  public:
-    std::map<std::string, RegistryData> Values;  // "key|name"
-    std::optional<RegistryData> Read(const std::string& key, const std::string& name) override {
-        const auto found = Values.find(key + "|" + name);
-        if (found == Values.end()) {
-            return std::nullopt;
-        }
-        return found->second;
-    }
-    bool Write(const std::string& key, const std::string& name, const RegistryData& data) override {
-        Values[key + "|" + name] = data;
-        return true;
-    }
-    bool Delete(const std::string& key, const std::string& name) override {
-        return Values.erase(key + "|" + name) != 0;
-    }
-};
-
 // An Installer over all of these, with a memory log attached.
 struct CopyWorld {
     CopyWorld() {
@@ -89,14 +70,13 @@ struct CopyWorld {
     MemoryFileSystem files;
     FakeVersions versions;
     NativeDecompression decompression;
-    MemoryRegistry registry;
     FakeMedia media;
     FakeProgress progress;
     FakeQuestions questions;
     // The system changes' side: registry, INI files, shell, fonts, servers.
     FakeSystem system;
-    Installer installer{{report, files, versions, decompression, registry, media, progress,
-                         questions, system.services}};
+    Installer installer{
+        {report, files, versions, decompression, media, progress, questions, system.services}};
     MemoryLog log;
 };
 

@@ -161,9 +161,6 @@ class MemoryFileSystem : public FileSystem {
         }
         return AcceptsRestartMoves;
     }
-    std::string ShortPath(const std::string& path) override {
-        return Has(path) ? "short:" + path : std::string();
-    }
     bool MakeDirectory(const std::string& path) override {
         if (Has(path) || !ParentExists(path)) {
             return false;

@@ -14,10 +14,11 @@
 #include "installer/controller/copy/copy_rules.h"
 #include "installer/controller/copy/replacement_criteria.h"
 #include "installer/controller/installer.h"
+#include "installer/controller/shared_counts.h"
 #include "installer/controller/tests/fakes/controller_fakes.h"
 #include "installer/controller/win32/win32_decompression_library.h"
 #include "installer/controller/win32/win32_file_system.h"
-#include "installer/controller/win32/win32_shared_count_values.h"
+#include "installer/controller/win32/win32_system_changes.h"
 #include "installer/controller/win32/win32_system_services.h"
 #include "installer/controller/win32/win32_version_library.h"
 #include "installer/oplog/record_sink.h"
@@ -91,13 +92,12 @@ class CopyFilesTest : public ::testing::Test {
     Win32FileSystem files;
     Win32VersionLibrary versions;
     Win32DecompressionLibrary decompression;
-    Win32SharedCountValues sharedCounts;
     testing::FakeMedia media;
     testing::FakeProgress progress;
     testing::FakeQuestions questions;
     Win32SystemServices system;
-    Installer installer{{report, files, versions, decompression, sharedCounts, media, progress,
-                         questions, system.Services()}};
+    Installer installer{
+        {report, files, versions, decompression, media, progress, questions, system.Services()}};
     MemoryLog log;
 };
 
@@ -236,8 +236,8 @@ class NoRestartMoves : public Win32FileSystem {
 
 TEST_F(CopyFilesTest, WithoutRestartMovesWininitGetsTheShortPaths) {
     NoRestartMoves oldFiles;
-    Installer old{{report, oldFiles, versions, decompression, sharedCounts, media, progress,
-                   questions, system.Services()}};
+    Installer old{
+        {report, oldFiles, versions, decompression, media, progress, questions, system.Services()}};
     fs::create_directories(In("Long Directory Name"));
     const std::string destination = In("Long Directory Name\\Long File Name.dll");
     Put(destination, Noise(100, 1));
@@ -255,8 +255,9 @@ TEST_F(CopyFilesTest, WithoutRestartMovesWininitGetsTheShortPaths) {
     EXPECT_EQ(request.State, FileState::Installed);
     EXPECT_EQ(request.ReplacedAtRestart, 1);
     const std::string wininit = files.WindowsDirectory() + "\\wininit.ini";
-    const std::string shortDestination = files.ShortPath(destination);
-    const std::string shortTemporary = files.ShortPath(In("Long Directory Name\\tmp000.000"));
+    Win32ShortPaths shortPaths;
+    const std::string shortDestination = shortPaths.ShortForm(destination);
+    const std::string shortTemporary = shortPaths.ShortForm(In("Long Directory Name\\tmp000.000"));
     ASSERT_FALSE(shortDestination.empty());
     EXPECT_NE(shortDestination, destination);
     EXPECT_EQ(files.ReadProfileEntry(wininit, "rename", shortDestination, "none"), shortTemporary);

@@ -7,7 +7,6 @@
 #include "installer/controller/tests/fakes/controller_fakes.h"
 #include "installer/controller/win32/win32_decompression_library.h"
 #include "installer/controller/win32/win32_file_system.h"
-#include "installer/controller/win32/win32_shared_count_values.h"
 #include "installer/controller/win32/win32_system_services.h"
 #include "installer/controller/win32/win32_version_library.h"
 #include "installer/oplog/record_sink.h"
@@ -24,8 +23,8 @@ struct Win32InstallerRig {
                    system.Services().fonts,
                    system.Services().servers,
                    system.Services().os},
-          installer{{report, files, versions, decompression, sharedCounts, media, progress,
-                     questions, services}} {
+          installer{
+              {report, files, versions, decompression, media, progress, questions, services}} {
         installer.AttachLog(log);
     }
 
@@ -33,7 +32,6 @@ struct Win32InstallerRig {
     Win32FileSystem files;
     Win32VersionLibrary versions;
     Win32DecompressionLibrary decompression;
-    Win32SharedCountValues sharedCounts;
     FakeMedia media;
     FakeProgress progress;
     FakeQuestions questions;
