@@ -23,7 +23,6 @@
 #include "installer/controller/win32/pending_messages.h"
 #include "installer/controller/win32/win32_decompression_library.h"
 #include "installer/controller/win32/win32_file_system.h"
-#include "installer/controller/win32/win32_shared_count_values.h"
 #include "installer/controller/win32/win32_system_services.h"
 #include "installer/controller/win32/win32_version_library.h"
 #include "installer/oplog/record_sink.h"
@@ -153,10 +152,9 @@ int Install(const std::string& media, const std::string& destination) {
     Win32FileSystem files;
     Win32VersionLibrary versions;
     Win32DecompressionLibrary decompression;
-    Win32SharedCountValues sharedCounts;
     Win32SystemServices system;
     Installer installer{
-        {host, files, versions, decompression, sharedCounts, host, host, host, system.Services()}};
+        {host, files, versions, decompression, host, host, host, system.Services()}};
     MemoryLog log;
     installer.AttachLog(log);
     // The install run keeps the library loaded for the whole run.
