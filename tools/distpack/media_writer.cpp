@@ -4,8 +4,9 @@
 #include <cctype>
 #include <system_error>
 
+#include "installer/controller/copy/media_names.h"
 #include "installer/lzpunz2/compressed_format.h"
-#include "tools/distpack/media_names.h"
+#include "tools/distpack/media_name_check.h"
 
 namespace aw {
 
@@ -74,11 +75,12 @@ bool MediaWriter::Start(std::span<const std::uint8_t> launcher, const std::strin
 
 bool MediaWriter::OpenVolume() {
     volumeBytes_ = 0;
-    return OpenOutput(DiskDirectory(space_.Disk()) / VolumeName(options_.StartFile, space_.Disk()));
+    return OpenOutput(DiskDirectory(space_.Disk()) /
+                      VolumeFileName(options_.StartFile, space_.Disk()));
 }
 
 bool MediaWriter::OpenPiece() {
-    const std::string name = piece_ == 0 ? mediaName_ : PieceName(mediaName_, piece_);
+    const std::string name = piece_ == 0 ? mediaName_ : NumberedFileName(mediaName_, piece_);
     if (name.size() > kMaxMediaName) {
         return Fail(source_, "its name on the media, " + name + ", is over 259 characters");
     }

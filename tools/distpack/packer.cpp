@@ -6,10 +6,11 @@
 #include <optional>
 #include <system_error>
 
+#include "installer/controller/copy/media_names.h"
 #include "installer/lzpunz2/compressed_format.h"
 #include "installer/lzpunz2/compressor.h"
 #include "tools/common/file_bytes.h"
-#include "tools/distpack/media_names.h"
+#include "tools/distpack/media_name_check.h"
 
 namespace aw {
 
@@ -59,8 +60,10 @@ std::string Prepare(const PackInput& input, PackedFile& file) {
     file.Size = static_cast<std::uint32_t>(size);
     file.Stamp = LocalTime(std::filesystem::last_write_time(input.Source, error));
     std::string problem = MediaNameProblem(file.Name);
-    if (problem.empty() && file.Compressed && CompressedName(file.Name).size() > kMaxMediaName) {
-        problem = "its compressed name, " + CompressedName(file.Name) + ", is over 259 characters";
+    if (problem.empty() && file.Compressed &&
+        CompressedFileName(file.Name).size() > kMaxMediaName) {
+        problem =
+            "its compressed name, " + CompressedFileName(file.Name) + ", is over 259 characters";
     }
     return problem;
 }
@@ -102,7 +105,7 @@ bool Pack(PackedFile& file, MediaWriter& writer, std::string& error) {
         error = writer.Error().empty() ? file.Source + ": " + problem : writer.Error();
         return false;
     };
-    const std::string name = file.Compressed ? CompressedName(file.Name) : file.Name;
+    const std::string name = file.Compressed ? CompressedFileName(file.Name) : file.Name;
     Placement placement;
     if (!writer.BeginFile(name, file.Source)) {
         return fail("");

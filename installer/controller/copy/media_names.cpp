@@ -49,6 +49,10 @@ std::string VolumeFileName(const std::string& startFile, std::int32_t disk) {
     return NumberedFileName(name, disk);
 }
 
+std::string DiskFolderName(std::int32_t disk) {
+    return "disk" + ThreeDigits(disk + 1);
+}
+
 PiecePlace DistributionPiece(const DistributionEntry& entry, bool volumeStorage,
                              const std::string& startFile, std::int32_t piece) {
     if (volumeStorage) {

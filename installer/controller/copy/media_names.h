@@ -1,6 +1,6 @@
 // Where a distribution file lies on the media: under its own name (with "_" in the extension
 // when compressed), or inside the volumes named after the start file; a split file continues in
-// pieces with three-digit extensions.
+// pieces with three-digit extensions. The packer lays out media by the same rules.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +21,9 @@ std::string NumberedFileName(const std::string& path, std::int32_t number);
 // The volume of `disk`: the start file's name without extension, then ".exe" on disk 0 and the
 // three-digit disk number on every other.
 std::string VolumeFileName(const std::string& startFile, std::int32_t disk);
+
+// The folder of `disk` (from 0) when the disks are sibling folders: "disk001" and on.
+std::string DiskFolderName(std::int32_t disk);
 
 // One piece of a distribution file: its name in the source directory of its disk, and where the
 // file's bytes start in it.

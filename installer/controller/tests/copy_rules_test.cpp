@@ -92,17 +92,22 @@ TEST(MediaNamesTest, CompressedNames) {
     EXPECT_EQ(CompressedFileName("a.b"), "a.b_");
     EXPECT_EQ(CompressedFileName("a."), "a._");
     EXPECT_EQ(CompressedFileName("README"), "README._");
+    EXPECT_EQ(CompressedFileName("page.html"), "page.htm_");
+    EXPECT_EQ(CompressedFileName("a.b.dll"), "a.b.dl_");
     // A dot in a directory is not the file's extension.
     EXPECT_EQ(CompressedFileName("D:\\v1.0\\README"), "D:\\v1.0\\README._");
     EXPECT_EQ(CompressedFileName("D:\\v1.0\\LW.HLP"), "D:\\v1.0\\LW.HL_");
 }
 
-TEST(MediaNamesTest, VolumesAndPieces) {
+TEST(MediaNamesTest, VolumesPiecesAndDiskFolders) {
     EXPECT_EQ(VolumeFileName("D:\\DISK1\\SETUP.EXE", 0), "SETUP.exe");
     EXPECT_EQ(VolumeFileName("D:\\DISK1\\SETUP.EXE", 2), "SETUP.002");
     EXPECT_EQ(VolumeFileName("D:\\INSTALL", 12), "INSTALL.012");
     EXPECT_EQ(NumberedFileName("BIG.DAT", 1), "BIG.001");
     EXPECT_EQ(NumberedFileName("BIG", 3), "BIG.003");
+    EXPECT_EQ(NumberedFileName("a.b.dat", 998), "a.b.998");
+    EXPECT_EQ(DiskFolderName(0), "disk001");
+    EXPECT_EQ(DiskFolderName(998), "disk999");
 
     DistributionEntry entry;
     entry.Name = "LINEWINK.EXE";

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "installer/controller/copy/media_names.h"
 #include "installer/controller/copy_host.h"
 
 namespace aw::testing {
@@ -41,9 +42,7 @@ class FakeMedia : public DistributionMedia {
                 OnInsert(disk);
             }
             if (!Root.empty()) {
-                char name[16];
-                std::snprintf(name, sizeof name, "disk%03d", static_cast<int>(disk + 1));
-                Directory = Root + "\\" + name;
+                Directory = Root + "\\" + DiskFolderName(disk);
             }
         }
         return answer;
