@@ -27,6 +27,7 @@ bool SwitchPort(const PortSwitchServices& services, int port) {
     const WindowPlace place = window.Place();
     settings.WindowPositionX = place.left;
     settings.WindowPositionY = place.top;
+    const bool captionHeld = services.caption.PutBack(settings);
     SavePortSettings(settings, *services.openSettingsFile());
 
     if (port != settings.DefaultPort) {
@@ -37,6 +38,9 @@ bool SwitchPort(const PortSwitchServices& services, int port) {
         settings.DefaultPort = port;
         LoadPortSettings(settings, *services.openSettingsFile(), services.appearance,
                          services.clock);
+    }
+    if (captionHeld) {
+        services.caption.Hold(settings);
     }
     services.system.TestPort(port, services.sampling.Port);
     ClearLamps(services.sampling.Current);

@@ -13,6 +13,7 @@
 #include "monitor/core/settings.h"
 #include "monitor/core/system_appearance.h"
 #include "monitor/core/window/main_window_services.h"
+#include "monitor/core/window/setup_caption.h"
 
 namespace lw {
 
@@ -41,6 +42,8 @@ struct PortSwitchServices {
     MonitorSettings& settings;
     SamplingState& sampling;
     ConnectionState& connection;
+    // The user's "No Title Bar" while the dialog shows the caption.
+    SetupCaption& caption;
     PortSwitchWindow& window;
     // Its TestPort opens a port for device queries for a moment.
     StartupSystem& system;
@@ -54,8 +57,9 @@ struct PortSwitchServices {
 
 // Makes COM `port` (1 to 9) the monitored port. False, with nothing changed, when the port
 // does not open; choosing the port already monitored saves its settings and places the
-// window again. Ports above 4 have no chip registers, so nothing reads or writes hardware
-// for them.
+// window again. The old port's section is saved with the user's own "No Title Bar"; the new
+// port's value is held until the dialog ends. Ports above 4 have no chip registers, so nothing
+// reads or writes hardware for them.
 bool SwitchPort(const PortSwitchServices& services, int port);
 
 }  // namespace lw

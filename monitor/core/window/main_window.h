@@ -15,6 +15,7 @@
 #include "monitor/core/window/main_commands.h"
 #include "monitor/core/window/main_window_services.h"
 #include "monitor/core/window/modal_boxes.h"
+#include "monitor/core/window/setup_caption.h"
 #include "monitor/core/window_actions.h"
 #include "monitor/forms/form.h"
 #include "monitor/forms/popup_menu.h"
@@ -48,6 +49,8 @@ class MainWindow : public WindowActions {
     bool LightsProgramFound() const { return lightsProgramFound_; }
     // The boxes of the monitor, for everyone who shows one.
     MessageBoxes& Boxes() { return boxes_; }
+    // The user's "No Title Bar" while the settings dialog shows the caption.
+    SetupCaption& CaptionDuringSetup() { return setupCaption_; }
 
     // Window events.
     void OnTimer();
@@ -117,6 +120,7 @@ class MainWindow : public WindowActions {
     bool modalOpen_ = false;
     bool dialogOpen_ = false;
     bool minimizing_ = false;
+    SetupCaption setupCaption_;
     ClosingState closing_ = ClosingState::Running;
     ModalBoxes boxes_;
     ConnectionTracker tracker_;

@@ -14,19 +14,24 @@ void MainWindow::ShowAbout() {
 }
 
 // The dialog edits the settings in place and most changes act at once; Cancel puts back the
-// copy taken before it opened and undoes what those changes did to the window.
+// copy taken before it opened and undoes what those changes did to the window. The caption
+// shows for the time of the dialog; afterwards it goes again when the settings, of whichever
+// port is then monitored, say so.
 void MainWindow::OpenSetup() {
     FlagScope open(dialogOpen_);
-    const bool captionHidden = IsOn(settings_.NoTitleBar);
-    if (captionHidden) {
-        services_.view.ApplyTitleBar(false);
-    }
     const bool wasMinimized = settings_.NewOrientation < 0;
     settings_.NewOrientation = std::abs(settings_.NewOrientation);
     const std::int32_t port = settings_.DefaultPort;
     const MonitorSettings snapshot = settings_;
+    const bool captionHidden = IsOn(settings_.NoTitleBar);
+    setupCaption_.Hold(settings_);
+    if (captionHidden) {
+        ApplyTitleBar();
+    }
 
-    if (services_.view.ShowSetupDialog() == ModalResult::Cancel) {
+    const ModalResult result = services_.view.ShowSetupDialog();
+    setupCaption_.PutBack(settings_);
+    if (result == ModalResult::Cancel) {
         RestoreSnapshot(snapshot);
     }
     if (settings_.DefaultPort == port && wasMinimized) {
@@ -36,7 +41,7 @@ void MainWindow::OpenSetup() {
         }
     }
     RebuildUpdateNowEntry();
-    if (captionHidden) {
+    if (IsOn(settings_.NoTitleBar)) {
         ApplyTitleBar();
     }
     RequestRedraw();

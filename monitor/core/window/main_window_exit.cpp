@@ -36,6 +36,9 @@ void MainWindow::Shutdown() {
     if (settings_.Title == 1 || settings_.Title == 2) {
         services_.view.ClearForegroundTitleBar();
     }
+    // Ended by the system while the settings dialog is open: the user's own caption setting
+    // is written, not the dialog's.
+    setupCaption_.PutBack(settings_);
     const WindowPlace place = services_.view.Place();
     settings_.WindowPositionX = place.left;
     settings_.WindowPositionY = place.top;

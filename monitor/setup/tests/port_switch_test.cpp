@@ -80,6 +80,31 @@ TEST_F(PortSwitchTest, AMinimisedPortsLayoutIsShownNormallyAndANewMinimisedOneMi
     EXPECT_EQ(*std::next(shown), "minimize app");
 }
 
+// The dialog shows the caption, so "No Title Bar" reads 0 while it is open; the file gets the
+// user's own value, and the new port's value waits for the end of the dialog.
+TEST_F(PortSwitchTest, TheUsersTitleBarSettingIsSavedAndTheNewPortsHeld) {
+    rig.settings.NoTitleBar = 1;
+    rig.caption.Hold(rig.settings);
+    rig.file.Set("LineWinker on COM2", "No Title Bar", "0");
+    rig.discovery.PortTextChanged("COM2");
+    EXPECT_EQ(Saved("No Title Bar"), "1");
+    EXPECT_EQ(rig.settings.NoTitleBar, 0);
+    EXPECT_TRUE(rig.caption.PutBack(rig.settings));
+    EXPECT_EQ(rig.settings.NoTitleBar, 0);
+
+    rig.caption.Hold(rig.settings);
+    rig.file.Set("LineWinker on COM3", "No Title Bar", "1");
+    rig.discovery.PortTextChanged("COM3");
+    EXPECT_EQ(rig.file.Get("LineWinker on COM2", "No Title Bar"), "0");
+    EXPECT_EQ(rig.settings.NoTitleBar, 0);
+    // Choosing the same port again saves it and keeps holding.
+    EXPECT_TRUE(SwitchPort(rig.ports, 3));
+    EXPECT_EQ(rig.file.Get("LineWinker on COM3", "No Title Bar"), "1");
+    EXPECT_EQ(rig.settings.NoTitleBar, 0);
+    EXPECT_TRUE(rig.caption.PutBack(rig.settings));
+    EXPECT_EQ(rig.settings.NoTitleBar, 1);
+}
+
 TEST_F(PortSwitchTest, TextsThatNameNoOtherPortChangeNothing) {
     for (const char* text : {"com2", "COM1", "COM10", "2", ""}) {
         rig.discovery.PortTextChanged(text);

@@ -11,6 +11,7 @@ using testing::CallLog;
 
 const std::string kMain = "LineWinker: Main";
 const std::string kCom1 = "LineWinker on COM1";
+const std::string kCom2 = "LineWinker on COM2";
 
 class MainWindowCommandsTest : public ::testing::Test {
   protected:
@@ -174,8 +175,10 @@ TEST_F(MainWindowCommandsTest, CancelledSetupPutsEverythingBack) {
     Start();
     rig.view.setupResult = ModalResult::Cancel;
     bool dialogOpen = false;
+    std::int32_t titleBarSeen = -1;
     rig.view.whileModal = [&] {
         dialogOpen = window.DialogOpen();
+        titleBarSeen = window.Settings().NoTitleBar;
         window.Settings().LightColorOn = 0x00FF00;
         window.Settings().NewOrientation = 5;
         window.Settings().TimerInterval = 0;
@@ -183,6 +186,7 @@ TEST_F(MainWindowCommandsTest, CancelledSetupPutsEverythingBack) {
     rig.log.clear();
     window.OnSystemCommand(kSetupSystemCommand);
     EXPECT_TRUE(dialogOpen);
+    EXPECT_EQ(titleBarSeen, 0) << "the panel is sized for the caption the dialog shows";
     EXPECT_FALSE(window.DialogOpen());
     EXPECT_EQ(window.Settings().LightColorOn, 255u);
     EXPECT_EQ(window.Settings().NewOrientation, 3);
@@ -199,6 +203,35 @@ TEST_F(MainWindowCommandsTest, AcceptedSetupKeepsTheChanges) {
     window.OpenSetup();
     EXPECT_EQ(window.Settings().TimerInterval, 0);
     EXPECT_EQ(rig.log, (CallLog{"setup dialog", "update now entry"}));
+}
+
+// A port switch in the dialog holds the new port's "No Title Bar" in place of the old one's.
+TEST_F(MainWindowCommandsTest, AfterAcceptedSetupTheCaptionFollowsThePortThenMonitored) {
+    Start();
+    rig.view.whileModal = [&] {
+        MonitorSettings& settings = window.Settings();
+        window.CaptionDuringSetup().PutBack(settings);
+        settings.DefaultPort = 2;
+        settings.NoTitleBar = 1;
+        window.CaptionDuringSetup().Hold(settings);
+    };
+    rig.log.clear();
+    window.OpenSetup();
+    EXPECT_EQ(window.Settings().NoTitleBar, 1);
+    EXPECT_EQ(rig.log, (CallLog{"setup dialog", "no update now entry", "caption off"}));
+
+    rig.view.whileModal = [&] {};
+    rig.view.setupResult = ModalResult::Cancel;
+    rig.log.clear();
+    window.OpenSetup();
+    EXPECT_EQ(window.Settings().NoTitleBar, 1);
+    EXPECT_EQ(rig.log.front(), "caption on");
+    EXPECT_EQ(rig.log.back(), "caption off");
+
+    // The system ends the program while the dialog is open: the user's choice is written.
+    rig.view.whileModal = [&] { window.Shutdown(); };
+    window.OpenSetup();
+    EXPECT_EQ(rig.file.Get(kCom2, "No Title Bar"), "1");
 }
 
 TEST_F(MainWindowCommandsTest, SetupOfAMinimisedWindowLeavesItMinimisedUnlessThePortChanged) {

@@ -40,7 +40,7 @@ MainForm::MainForm(Win32Application& application, const MainFormOptions& options
       about_(application),
       selectReg_(application, setupSystem_.Keys(), main_.Settings()),
       discovery_({main_.Settings(), main_.Sampling(), main_.Connection(),
-                  static_cast<PortSwitchWindow&>(*this), system_,
+                  main_.CaptionDuringSetup(), static_cast<PortSwitchWindow&>(*this), system_,
                   [this] { return std::make_unique<PrivateProfile>(settingsFile_); }, appearance_,
                   clock_, ParseCommandLine(options.arguments).autoCheck},
                  setupSystem_.Keys(), selectReg_),

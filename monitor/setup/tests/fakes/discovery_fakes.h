@@ -110,10 +110,16 @@ struct DiscoveryRig {
     FakeProfile file;
     FakeAppearance appearance;
     FakeClock clock;
-    PortSwitchServices ports{settings,   sampling,
-                             connection, window,
-                             system,     [this] { return std::make_unique<SharedProfile>(file); },
-                             appearance, clock};
+    SetupCaption caption;
+    PortSwitchServices ports{settings,
+                             sampling,
+                             connection,
+                             caption,
+                             window,
+                             system,
+                             [this] { return std::make_unique<SharedProfile>(file); },
+                             appearance,
+                             clock};
     MemoryRegistry registry;
     CountedEntryDialog dialog;
     Discovery discovery{ports, registry, dialog};

@@ -78,6 +78,7 @@ class DiscoveryWineTest : public ::testing::Test {
     MonitorSettings settings;
     SamplingState sampling;
     ConnectionState connection;
+    SetupCaption caption;
     NotedWindow window;
     Win32StartupSystem system{{}, SW_SHOWNORMAL};
     Win32Appearance appearance;
@@ -85,7 +86,7 @@ class DiscoveryWineTest : public ::testing::Test {
     Win32Registry registry;
     NoDialog dialog;
     Discovery discovery{
-        {settings, sampling, connection, window, system,
+        {settings, sampling, connection, caption, window, system,
          [] { return std::make_unique<PrivateProfile>(kSettingsFile); }, appearance, clock},
         registry,
         dialog};

@@ -253,6 +253,86 @@ TEST_F(OpenSetupTest, SwitchingFromAMinimisedPortShowsTheWindowAtTheNewPortsPlac
     EXPECT_EQ(place.top, 120);
 }
 
+// The dialog shows the caption over a whole panel; afterwards the caption goes or stays as the
+// port then monitored has it, and each port's section keeps its user's choice.
+TEST_F(OpenSetupTest, TheCaptionShowsForTheDialogAndThenFollowsThePortSwitchedTo) {
+    testing::WriteSettingsFile(kFile,
+                               "[LineWinker: Main]\r\nDefault Port=1\r\nShow Logo at Startup=0\r\n"
+                               "[LineWinker on COM1]\r\nNoVxd=1\r\nNewOrientation=1\r\n"
+                               "No Title Bar=1\r\n"
+                               "[LineWinker on COM2]\r\nNoVxd=1\r\nNewOrientation=1\r\n"
+                               "No Title Bar=0\r\n");
+    MainForm form(app, Options());
+    ASSERT_TRUE(form.Create());
+    const HWND window = form.Handle();
+    const auto captionShown = [window] {
+        return (GetWindowLongPtrA(window, GWL_STYLE) & WS_BORDER) != 0;
+    };
+    const auto height = [window] {
+        RECT bounds;
+        GetWindowRect(window, &bounds);
+        return static_cast<int>(bounds.bottom - bounds.top);
+    };
+    // The large square panel under a caption.
+    const int captionedHeight =
+        70 + GetSystemMetrics(SM_CYSIZE) + GetSystemMetrics(SM_CYDLGFRAME) + 1;
+    testing::PumpFor(200);
+    EXPECT_FALSE(captionShown());
+    EXPECT_LT(height(), captionedHeight);
+
+    TSetupDlg& dialog = form.Setup().Dialog();
+    const HWND ports = GetWindow(Hwnd(*dialog.ComboBPorts), GW_CHILD);
+    const auto choosePort = [ports](const std::string& name) {
+        return [ports, name] {
+            SetFocus(ports);
+            SendMessageA(ports, EM_SETSEL, 0, -1);
+            for (char key : name) {
+                SendMessageA(ports, WM_CHAR, static_cast<unsigned char>(key), 0);
+            }
+            return true;
+        };
+    };
+    testing::DialogUser user;
+    // The panel is sized again at its next drawing; a wrong size is reported, not waited out.
+    int looks = 0;
+    user.Then([&] {
+        return (captionShown() && height() == captionedHeight) ||
+               ++looks == testing::DialogUser::kPatience;
+    });
+    user.Check([&] {
+        EXPECT_TRUE(captionShown());
+        EXPECT_EQ(height(), captionedHeight);
+    });
+    user.ChoosePage(*dialog.Setup, 2);
+    user.Then(choosePort("COM2"));
+    user.Check([&] {
+        EXPECT_EQ(form.Main().Settings().DefaultPort, 2);
+        EXPECT_EQ(testing::ReadSetting(kFile, "LineWinker on COM1", "No Title Bar"), "1");
+    });
+    user.Click(Hwnd(*dialog.Ok));
+    OpenSetup(form);
+    testing::PumpFor(200);
+    EXPECT_TRUE(user.failures.empty()) << user.failures.front();
+    EXPECT_TRUE(captionShown());
+    EXPECT_EQ(form.Main().Settings().NoTitleBar, 0);
+
+    testing::DialogUser back;
+    back.ChoosePage(*dialog.Setup, 2);
+    back.Then(choosePort("COM1"));
+    back.Check([&] {
+        EXPECT_EQ(form.Main().Settings().DefaultPort, 1);
+        EXPECT_TRUE(captionShown()) << "still shown while the dialog is open";
+        EXPECT_EQ(testing::ReadSetting(kFile, "LineWinker on COM2", "No Title Bar"), "0");
+    });
+    back.Click(Hwnd(*dialog.Ok));
+    OpenSetup(form);
+    testing::PumpFor(200);
+    EXPECT_TRUE(back.failures.empty()) << back.failures.front();
+    EXPECT_FALSE(captionShown());
+    EXPECT_EQ(form.Main().Settings().NoTitleBar, 1);
+    EXPECT_LT(height(), captionedHeight);
+}
+
 // Ticking "Use Registry" with a statistics name the system does not publish offers the names;
 // the one picked shows in the settings dialog's list at once.
 TEST_F(OpenSetupTest, UseRegistryOffersTheStatisticsNamesAndThePickShowsAtOnce) {
