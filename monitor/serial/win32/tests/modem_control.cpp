@@ -24,7 +24,7 @@ std::string ModemControl::Command(const std::string& command) {
         return "";
     }
     std::string reply;
-    for (int waited = 0; waited < 5000; waited += 10) {
+    for (int waited = 0; waited < 10000; waited += 10) {
         DWORD errors = 0;
         COMSTAT status = {};
         ClearCommError(line_, &errors, &status);

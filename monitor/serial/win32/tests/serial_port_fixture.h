@@ -24,9 +24,9 @@ class SerialPortTest : public ::testing::Test {
         com.SetPortNumber(kModemPort);
     }
 
-    // Waits, for at most two seconds, until `count` bytes are waiting in the driver.
+    // Waits, for at most ten seconds, until `count` bytes are waiting in the driver.
     bool WaitForWaiting(std::int32_t count) {
-        for (int waited = 0; waited < 2000; waited += 10) {
+        for (int waited = 0; waited < 10000; waited += 10) {
             if (com.InCount() >= count) {
                 return true;
             }

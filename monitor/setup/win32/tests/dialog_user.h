@@ -46,9 +46,10 @@ inline HWND FindThreadDialog(const char* title) {
 class DialogUser {
   public:
     using Step = std::function<bool()>;
-    // How often the user acts, and how many ticks one waits for what should come.
+    // How often the user acts, and how many ticks one waits for what should come: ten
+    // seconds, for a machine under load.
     static constexpr UINT kStepMs = 40;
-    static constexpr int kPatience = 100;
+    static constexpr int kPatience = 250;
 
     DialogUser() {
         current_ = this;

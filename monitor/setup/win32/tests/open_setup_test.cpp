@@ -224,8 +224,7 @@ TEST_F(OpenSetupTest, SwitchingFromAMinimisedPortShowsTheWindowAtTheNewPortsPlac
                                "Window Position X=150\r\nWindow Position Y=120\r\n");
     MainForm form(app, Options());
     ASSERT_TRUE(form.Create());
-    testing::PumpFor(200);
-    EXPECT_TRUE(IsIconic(app.Handle()));
+    EXPECT_TRUE(testing::PumpUntil([&] { return IsIconic(app.Handle()) != FALSE; }));
     TSetupDlg& dialog = form.Setup().Dialog();
     const HWND ports = GetWindow(Hwnd(*dialog.ComboBPorts), GW_CHILD);
     testing::DialogUser user;
@@ -326,11 +325,10 @@ TEST_F(OpenSetupTest, TheCaptionShowsForTheDialogAndThenFollowsThePortSwitchedTo
     });
     back.Click(Hwnd(*dialog.Ok));
     OpenSetup(form);
-    testing::PumpFor(200);
     EXPECT_TRUE(back.failures.empty()) << back.failures.front();
     EXPECT_FALSE(captionShown());
     EXPECT_EQ(form.Main().Settings().NoTitleBar, 1);
-    EXPECT_LT(height(), captionedHeight);
+    EXPECT_TRUE(testing::PumpUntil([&] { return height() < captionedHeight; }));
 }
 
 // Ticking "Use Registry" with a statistics name the system does not publish offers the names;

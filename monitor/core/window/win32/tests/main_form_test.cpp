@@ -17,6 +17,7 @@ namespace lw {
 namespace {
 
 using testing::PumpFor;
+using testing::PumpUntil;
 using testing::ReadSetting;
 
 const std::string kFile = "LWWINDOW.INI";
@@ -241,12 +242,12 @@ TEST_F(MainFormTest, ThePanelDragsFromAnywhereWhileTheLeftButtonIsDown) {
     press.type = INPUT_MOUSE;
     press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     SendInput(1, &press, sizeof press);
-    PumpFor(50);
-    const LRESULT held = SendMessageA(form.Handle(), WM_NCHITTEST, 0, at);
+    const bool dragged =
+        PumpUntil([&] { return SendMessageA(form.Handle(), WM_NCHITTEST, 0, at) == HTCAPTION; });
     press.mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(1, &press, sizeof press);
     PumpFor(50);
-    EXPECT_EQ(held, HTCAPTION);
+    EXPECT_TRUE(dragged);
 }
 
 // The settings dialog edits the settings in place; Cancel puts back what was there.

@@ -83,14 +83,15 @@ class MonitorRun {
     }
     // The main window's close, shown or not, then the end of the program.
     bool CloseHidden() const {
-        const HWND panel = testing::FindWindowOf(processId_, "LwForm", "LineWink", false);
+        const HWND panel = WaitFor("LwForm", "LineWink", false);
         return panel != nullptr && PostMessageA(panel, WM_CLOSE, 0, 0) && Ended(10000);
     }
 
   private:
-    HWND WaitFor(const char* className, const char* title) const {
+    HWND WaitFor(const char* className, const char* title, bool shownOnly = true) const {
         for (int i = 0; i < 200; ++i) {
-            if (const HWND window = testing::FindWindowOf(processId_, className, title)) {
+            if (const HWND window =
+                    testing::FindWindowOf(processId_, className, title, shownOnly)) {
                 return window;
             }
             if (Ended(0)) {

@@ -140,7 +140,9 @@ SeenDialog LookAtDialog(HWND dialog) {
     return seen;
 }
 
-void PumpFor(DWORD milliseconds) {
+namespace {
+
+bool PumpWhile(DWORD milliseconds, const std::function<bool()>& done) {
     const DWORD start = GetTickCount();
     do {
         MSG message;
@@ -151,8 +153,22 @@ void PumpFor(DWORD milliseconds) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
+        if (done && done()) {
+            return true;
+        }
         Sleep(10);
     } while (GetTickCount() - start < milliseconds);
+    return false;
+}
+
+}  // namespace
+
+void PumpFor(DWORD milliseconds) {
+    PumpWhile(milliseconds, nullptr);
+}
+
+bool PumpUntil(const std::function<bool()>& done) {
+    return PumpWhile(10000, done);
 }
 
 }  // namespace lw::testing

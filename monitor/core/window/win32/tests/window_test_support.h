@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,8 @@ SeenDialog LookAtDialog(HWND dialog);
 
 // Runs the system's messages for a while.
 void PumpFor(DWORD milliseconds);
+// Runs the system's messages until `done` holds, for ten seconds at the most; false when it
+// never did.
+bool PumpUntil(const std::function<bool()>& done);
 
 }  // namespace lw::testing
