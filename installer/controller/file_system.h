@@ -34,6 +34,16 @@ class OpenFile {
     virtual bool Close() = 0;
 };
 
+// Closes `file`, when one is open, and lets it go; false only when closing failed.
+inline bool CloseFile(std::unique_ptr<OpenFile>& file) {
+    if (!file) {
+        return true;
+    }
+    const bool closed = file->Close();
+    file.reset();
+    return closed;
+}
+
 // The figures a drive gives about its free space.
 struct DiskFigures {
     std::uint32_t SectorsPerCluster = 0;

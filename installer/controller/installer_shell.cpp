@@ -5,14 +5,15 @@ namespace aw {
 
 namespace {
 
-// Holds the shell connection for the length of one operation.
+// Holds the shell connection for the length of one operation; a connection that cannot be made
+// is reported.
 class ShellUse {
   public:
-    explicit ShellUse(ShellConnection& connection)
-        : connection_(connection), open_(connection.Begin()) {}
+    explicit ShellUse(Installer& installer)
+        : installer_(installer), open_(installer.ConnectShell()) {}
     ~ShellUse() {
         if (open_) {
-            connection_.End(false);
+            installer_.DisconnectShell(false);
         }
     }
     ShellUse(const ShellUse&) = delete;
@@ -21,7 +22,7 @@ class ShellUse {
     bool Open() const { return open_; }
 
   private:
-    ShellConnection& connection_;
+    Installer& installer_;
     bool open_;
 };
 
@@ -40,9 +41,8 @@ void Installer::DisconnectShell(bool closeShell) {
 }
 
 bool Installer::CreateGroup(const std::string& group) {
-    ShellUse use(shell_);
+    ShellUse use(*this);
     if (!use.Open()) {
-        ReportError("Unable to connect to PM");
         return false;
     }
     ShellInterface& shell = shell_.Shell();
@@ -81,9 +81,8 @@ bool Installer::AddAndKeepFields(const ItemRequest& request) {
 }
 
 bool Installer::CreateItem(const ItemRequest& request) {
-    ShellUse use(shell_);
+    ShellUse use(*this);
     if (!use.Open()) {
-        ReportError("Unable to connect to PM");
         return false;
     }
     if (!CreateGroup(request.Group)) {
@@ -120,9 +119,8 @@ bool Installer::CreateItemFromEvent(ItemRequest request) {
 }
 
 bool Installer::DeleteItem(const std::string& group, const std::string& name) {
-    ShellUse use(shell_);
+    ShellUse use(*this);
     if (!use.Open()) {
-        ReportError("Unable to connect to PM");
         return false;
     }
     ShellInterface& shell = shell_.Shell();
@@ -152,9 +150,8 @@ bool Installer::DeleteItem(const std::string& group, const std::string& name) {
 }
 
 bool Installer::DeleteGroup(const std::string& group) {
-    ShellUse use(shell_);
+    ShellUse use(*this);
     if (!use.Open()) {
-        ReportError("Unable to connect to PM");
         return false;
     }
     ShellInterface& shell = shell_.Shell();
@@ -175,11 +172,16 @@ bool Installer::DeleteGroup(const std::string& group) {
 }
 
 std::optional<std::vector<ProgramItem>> Installer::GroupItems(const std::string& group) {
-    ShellUse use(shell_);
-    if (!use.Open() || !shell_.Shell().GroupExists(group)) {
+    // A question, not a change: a shell out of reach means "cannot tell", without a message.
+    if (!shell_.Begin()) {
         return std::nullopt;
     }
-    return shell_.Shell().GroupItems(group);
+    std::optional<std::vector<ProgramItem>> items;
+    if (shell_.Shell().GroupExists(group)) {
+        items = shell_.Shell().GroupItems(group);
+    }
+    shell_.End(false);
+    return items;
 }
 
 }  // namespace aw

@@ -55,11 +55,6 @@ void LogWriter::Bytes(const char*, std::uint8_t* data, std::size_t size) {
     bytes_.insert(bytes_.end(), data, data + size);
 }
 
-void LogWriter::Block(const char*, const char*, std::vector<std::uint8_t>& data) {
-    Put(static_cast<std::uint32_t>(data.size()), kNumberSize);
-    bytes_.insert(bytes_.end(), data.begin(), data.end());
-}
-
 void LogReader::Fail(const char* failure) {
     if (failure_ == nullptr) {
         failure_ = failure;

@@ -28,8 +28,6 @@ class LogWriter : public LogFieldVisitor {
     void Text(const char* name, std::string& value) override;
     void FixedText(const char* name, std::string& value) override;
     void Bytes(const char* name, std::uint8_t* data, std::size_t size) override;
-    void Block(const char* lengthName, const char* dataName,
-               std::vector<std::uint8_t>& data) override;
 
   private:
     void Put(std::uint32_t value, std::size_t size);

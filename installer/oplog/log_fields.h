@@ -43,9 +43,14 @@ class LogFieldVisitor {
     virtual void FixedText(const char* name, std::string& value) = 0;
     // A raw block of `size` bytes.
     virtual void Bytes(const char* name, std::uint8_t* data, std::size_t size) = 0;
-    // A 4-byte length, then a raw block of that many bytes.
+    // A 4-byte length, then a raw block of that many bytes. Visitors that fill the block, as
+    // readers do, take it whole; the others see the length as a number and the block as bytes.
     virtual void Block(const char* lengthName, const char* dataName,
-                       std::vector<std::uint8_t>& data) = 0;
+                       std::vector<std::uint8_t>& data) {
+        std::int32_t length = static_cast<std::int32_t>(data.size());
+        Number(lengthName, length);
+        Bytes(dataName, data.data(), data.size());
+    }
     // Structure marks for visitors that print; readers and writers ignore them.
     virtual void BeginRecord(const char* name) { (void)name; }
     virtual void EndRecord() {}

@@ -61,6 +61,15 @@ class MemoryLog : public RecordSink {
   public:
     std::vector<LogRecord> Records;
 
+    // What the records say, without their undo classes.
+    std::vector<LogPayload> Payloads() const {
+        std::vector<LogPayload> payloads;
+        for (const LogRecord& record : Records) {
+            payloads.push_back(record.Payload);
+        }
+        return payloads;
+    }
+
   protected:
     void Append(LogRecord& record) override { Records.push_back(record); }
 };

@@ -36,11 +36,6 @@ class JsonFields : public LogFieldVisitor {
     void Bytes(const char* name, std::uint8_t* data, std::size_t size) override {
         Put(name, Hex(data, size));
     }
-    void Block(const char* lengthName, const char* dataName,
-               std::vector<std::uint8_t>& data) override {
-        Put(lengthName, data.size());
-        Put(dataName, Hex(data.data(), data.size()));
-    }
     void BeginRecord(const char* name) override {
         objects_.push_back({name, ordered_json::object()});
     }

@@ -105,11 +105,6 @@ class TextFields : public LogFieldVisitor {
     void Bytes(const char* name, std::uint8_t* data, std::size_t size) override {
         Lines.push_back({Prefixed(name), HexRows(data, size)});
     }
-    void Block(const char* lengthName, const char* dataName,
-               std::vector<std::uint8_t>& data) override {
-        Add(lengthName, std::to_string(data.size()));
-        Bytes(dataName, data.data(), data.size());
-    }
     void Key(const char* name, RegistryKey& key) override { Add(name, KeyShortName(key)); }
     void Item(const char* name, ProgramItemBytes& bytes) override {
         ProgramItem item = UnpackProgramItem(bytes);

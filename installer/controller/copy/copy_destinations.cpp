@@ -10,12 +10,7 @@ bool CreateDestination::Open() {
 }
 
 bool CreateDestination::Close() {
-    if (!file_) {
-        return true;
-    }
-    const bool closed = file_->Close();
-    file_.reset();
-    return closed;
+    return CloseFile(file_);
 }
 
 bool CreateDestination::Write(const std::uint8_t* buffer, std::int32_t count) {

@@ -19,12 +19,7 @@ bool StoredFileSource::Open() {
 }
 
 bool StoredFileSource::Close() {
-    if (!file_) {
-        return true;
-    }
-    const bool closed = file_->Close();
-    file_.reset();
-    return closed;
+    return CloseFile(file_);
 }
 
 std::int32_t StoredFileSource::Read(std::uint8_t* buffer, std::int32_t count) {

@@ -124,11 +124,7 @@ std::int32_t DistributionReader::Read(std::uint8_t* buffer, std::int32_t count) 
 }
 
 bool DistributionReader::Close() {
-    bool closed = true;
-    if (file_) {
-        closed = file_->Close();
-        file_.reset();
-    }
+    const bool closed = CloseFile(file_);
     state_ = State::Closed;
     next_ = end_ = 0;
     return closed;

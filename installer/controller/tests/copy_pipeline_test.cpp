@@ -38,14 +38,6 @@ class CopyPipelineTest : public ::testing::Test {
         request.ProgressText = "F.DLL";
     }
 
-    std::vector<LogPayload> Records() const {
-        std::vector<LogPayload> payloads;
-        for (const LogRecord& record : world.log.Records) {
-            payloads.push_back(record.Payload);
-        }
-        return payloads;
-    }
-
     CopyWorld world;
     FileRequest request;
 };
@@ -55,8 +47,9 @@ TEST_F(CopyPipelineTest, AStoredFileIsCopiedDatedAndLoggedAfterItsDirectory) {
     EXPECT_EQ(request.State, FileState::Installed);
     EXPECT_EQ(world.files.At("C:\\APP\\F.DLL").Bytes, Bytes(5000));
     EXPECT_EQ(world.files.At("C:\\APP\\F.DLL").Time, kStamp);
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"},
-                                                  logrec::FileCreated{"C:\\APP\\F.DLL"}}));
+    EXPECT_EQ(world.log.Payloads(),
+              (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"},
+                                       logrec::FileCreated{"C:\\APP\\F.DLL"}}));
     EXPECT_EQ(world.progress.Lines,
               (std::vector<std::string>{"<2F F.DLL>", "<30 D:\\F.DLL>", "<31 C:\\APP\\F.DLL>"}));
     EXPECT_TRUE(world.report.Errors.empty());
@@ -212,7 +205,8 @@ TEST_F(CopyPipelineTest, AFileInUseUnderPolicyOneIsWrittenBesideItAndQueued) {
     EXPECT_EQ(world.files.RestartMoves, (std::vector<std::pair<std::string, std::string>>{
                                             {"C:\\APP\\tmp000.001", "C:\\APP\\F.DLL"}}));
     EXPECT_TRUE(world.questions.Asked.empty());
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::FileCreated{"C:\\APP\\F.DLL"}}));
+    EXPECT_EQ(world.log.Payloads(),
+              (std::vector<LogPayload>{logrec::FileCreated{"C:\\APP\\F.DLL"}}));
 }
 
 TEST_F(CopyPipelineTest, WithoutRestartMovesTheQueueGoesIntoWininitInShortPaths) {
@@ -266,7 +260,8 @@ TEST_F(CopyPipelineTest, RetryAfterTheProgramWasClosedMovesTheCopyIntoPlace) {
     EXPECT_EQ(world.files.At("C:\\APP\\F.DLL").Bytes, Bytes(5000));
     EXPECT_FALSE(world.files.Has("C:\\APP\\tmp000.000"));
     // The old file went quietly: only the new one is on record.
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::FileCreated{"C:\\APP\\F.DLL"}}));
+    EXPECT_EQ(world.log.Payloads(),
+              (std::vector<LogPayload>{logrec::FileCreated{"C:\\APP\\F.DLL"}}));
 }
 
 TEST_F(CopyPipelineTest, AFailedFileIsOfferedForRetryAndLeavesNoRecord) {
@@ -289,7 +284,7 @@ TEST_F(CopyPipelineTest, ASilentInstallerReportsTheFailureWithoutAsking) {
     EXPECT_TRUE(world.questions.Asked.empty());
     EXPECT_EQ(world.installer.LastError(), "<87 C:\\APP\\F.DLL>");
     // The directory made for it stays, and is on record.
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
+    EXPECT_EQ(world.log.Payloads(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
 }
 
 TEST_F(CopyPipelineTest, AttributesAreSetAfterwardsOnlyOneOfThem) {
@@ -297,7 +292,8 @@ TEST_F(CopyPipelineTest, AttributesAreSetAfterwardsOnlyOneOfThem) {
     request.System = 1;
     world.installer.InstallFile(request);
     EXPECT_EQ(world.files.At("C:\\APP\\F.DLL").Attributes, kSystem);
-    EXPECT_EQ(Records().back(), LogPayload(logrec::AttrChanged{"C:\\APP\\F.DLL", 0x20, 4}));
+    EXPECT_EQ(world.log.Payloads().back(),
+              LogPayload(logrec::AttrChanged{"C:\\APP\\F.DLL", 0x20, 4}));
 }
 
 TEST_F(CopyPipelineTest, AppendingLogsTheLengthBefore) {
@@ -305,7 +301,8 @@ TEST_F(CopyPipelineTest, AppendingLogsTheLengthBefore) {
     request.DestinationKind = 1;
     world.installer.InstallFile(request);
     EXPECT_EQ(world.files.At("C:\\APP\\F.DLL").Bytes.size(), 5300u);
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::FileExtended{"C:\\APP\\F.DLL", 300}}));
+    EXPECT_EQ(world.log.Payloads(),
+              (std::vector<LogPayload>{logrec::FileExtended{"C:\\APP\\F.DLL", 300}}));
 }
 
 TEST_F(CopyPipelineTest, TheAwverCriterionRecordsTheProductVersionOfAnInstalledFile) {
@@ -327,7 +324,7 @@ TEST_F(CopyPipelineTest, SharedFilesAreCountedUnloggedEvenWhenSkipped) {
     world.installer.InstallFile(request);
     EXPECT_EQ(request.State, FileState::Skipped);
     EXPECT_EQ(registry.ReadValue(counts, value), (RegistryValue{kRegBytes, {2, 0, 0, 0}}));
-    EXPECT_EQ(Records(),
+    EXPECT_EQ(world.log.Payloads(),
               (std::vector<LogPayload>{logrec::FileCreated{"C:\\WINDOWS\\SYSTEM\\F.DLL"}}));
 
     request.DestinationPath = "C:\\APP\\F.DLL";
@@ -342,7 +339,7 @@ TEST_F(CopyPipelineTest, FontsAndServersFollowAnInstalledFileButNotAQueuedOne) {
     world.installer.InstallFile(request);
     EXPECT_EQ(world.system.fonts.Fonts, (std::set<std::string>{"C:\\APP\\F.DLL"}));
     EXPECT_EQ(world.system.servers.Registered, (std::vector<std::string>{"C:\\APP\\F.DLL"}));
-    EXPECT_EQ(Records().back(), LogPayload(logrec::FontInstalled{"C:\\APP\\F.DLL"}));
+    EXPECT_EQ(world.log.Payloads().back(), LogPayload(logrec::FontInstalled{"C:\\APP\\F.DLL"}));
 
     world.files.Lock("C:\\APP\\F.DLL");
     request.InUsePolicy = 1;
@@ -373,7 +370,7 @@ TEST_F(CopyPipelineTest, StoppingAtTheGaugeAbortsAndTakesTheProgressBack) {
     EXPECT_EQ(request.State, FileState::Aborted);
     EXPECT_EQ(world.progress.Gauge,
               (std::vector<std::string>{"start 97", "step 31", "step 31", "undo"}));
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
+    EXPECT_EQ(world.log.Payloads(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
 }
 
 // A compressed file of `size` bytes.
@@ -408,7 +405,7 @@ TEST_F(CopyPipelineTest, WithoutTheLibraryACompressedFileFails) {
     world.installer.SetSilent(true);
     world.installer.InstallFile(request);
     EXPECT_EQ(request.State, FileState::Failed);
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
+    EXPECT_EQ(world.log.Payloads(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
 }
 
 TEST_F(CopyPipelineTest, ADamagedCompressedFileFails) {
@@ -419,7 +416,7 @@ TEST_F(CopyPipelineTest, ADamagedCompressedFileFails) {
     world.installer.SetSilent(true);
     world.installer.InstallFile(request);
     EXPECT_EQ(request.State, FileState::Failed);
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
+    EXPECT_EQ(world.log.Payloads(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
 }
 
 TEST_F(CopyPipelineTest, AVersionCheckOfACompressedFileComparesTheExtractedCopy) {
@@ -439,7 +436,8 @@ TEST_F(CopyPipelineTest, AVersionCheckOfACompressedFileComparesTheExtractedCopy)
     EXPECT_EQ(request.State, FileState::Installed);
     EXPECT_EQ(world.files.At("C:\\APP\\F.DLL").Bytes, Bytes(9000));
     EXPECT_FALSE(world.files.Has("C:\\APP\\tmp000.000"));
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::FileCreated{"C:\\APP\\F.DLL"}}));
+    EXPECT_EQ(world.log.Payloads(),
+              (std::vector<LogPayload>{logrec::FileCreated{"C:\\APP\\F.DLL"}}));
 }
 
 // A compressed file split after `split` stored bytes, in disk folders.
@@ -488,7 +486,7 @@ TEST_F(SplitFileTest, ARefusedDiskFailsTheFile) {
     world.installer.SetSilent(true);
     world.installer.InstallFile(request);
     EXPECT_EQ(request.State, FileState::Failed);
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
+    EXPECT_EQ(world.log.Payloads(), (std::vector<LogPayload>{logrec::DirCreated{"C:\\APP"}}));
 }
 
 TEST_F(SplitFileTest, APieceBeyondTheSegmentCountIsACheckFailure) {

@@ -13,14 +13,9 @@ namespace {
 const std::string kSystemIni = "C:\\WINDOWS\\system.ini";
 const std::string kAppIni = "C:\\APP\\app.ini";
 
-class InstallerIniTest : public ::testing::Test {
+class InstallerIniTest : public testing::InstallerWorldTest {
   protected:
-    testing::CopyWorld world;
-    testing::FakeReport& report = world.report;
-    testing::FakeSystem& system = world.system;
     testing::FakeIniFiles& files = system.iniFiles;
-    Installer& installer = world.installer;
-    MemoryLog& log = world.log;
 };
 
 TEST_F(InstallerIniTest, ASecondEntryOfANameInSystemIniIsOccurrenceOneAndSetsTheFlag) {

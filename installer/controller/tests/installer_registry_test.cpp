@@ -12,14 +12,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class InstallerRegistryTest : public ::testing::Test {
+class InstallerRegistryTest : public testing::InstallerWorldTest {
   protected:
-    testing::CopyWorld world;
-    testing::FakeReport& report = world.report;
-    testing::FakeSystem& system = world.system;
     testing::FakeRegistry& registry = system.registry;
-    Installer& installer = world.installer;
-    MemoryLog& log = world.log;
 };
 
 LogPayload Created(const std::string& path) {

@@ -12,22 +12,9 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-class InstallerShellTest : public ::testing::Test {
+class InstallerShellTest : public testing::InstallerWorldTest {
   protected:
-    std::vector<LogPayload> Payloads() const {
-        std::vector<LogPayload> payloads;
-        for (const LogRecord& record : log.Records) {
-            payloads.push_back(record.Payload);
-        }
-        return payloads;
-    }
-
-    testing::CopyWorld world;
-    testing::FakeReport& report = world.report;
-    testing::FakeSystem& system = world.system;
     testing::FakeShellState& shell = system.shellState;
-    Installer& installer = world.installer;
-    MemoryLog& log = world.log;
 };
 
 ProgramItem Item(const std::string& name, const std::string& commandLine) {
@@ -81,10 +68,10 @@ TEST_F(InstallerShellTest, CreatingAnExistingItemLogsItsOldRecordBeforeTheNewIte
     ItemRequest request{Item("LineWink", "C:\\LW\\LW.EXE 2"), "LineWink", false};
     ASSERT_TRUE(installer.CreateItem(request));
 
-    EXPECT_EQ(Payloads(), (std::vector<LogPayload>{
-                              logrec::ItemDeleted{"LineWink", PackProgramItem(old)},
-                              logrec::ItemCreated{"LineWink", "LineWink"},
-                          }));
+    EXPECT_EQ(log.Payloads(), (std::vector<LogPayload>{
+                                  logrec::ItemDeleted{"LineWink", PackProgramItem(old)},
+                                  logrec::ItemCreated{"LineWink", "LineWink"},
+                              }));
     ASSERT_EQ(shell.Groups["LineWink"].size(), 1u);
     EXPECT_EQ(shell.Groups["LineWink"][0].CommandLine, "C:\\LW\\LW.EXE 2");
     EXPECT_EQ(shell.Calls,
@@ -98,8 +85,8 @@ TEST_F(InstallerShellTest, ANewGroupIsLoggedAndTheItemKeepsItsDirectoryAndMinimi
     item.RunMinimised = 1;
     ASSERT_TRUE(installer.CreateItem({item, "Modem", false}));
 
-    EXPECT_EQ(Payloads(), (std::vector<LogPayload>{logrec::GroupCreated{"Modem"},
-                                                   logrec::ItemCreated{"Modem", "Monitor"}}));
+    EXPECT_EQ(log.Payloads(), (std::vector<LogPayload>{logrec::GroupCreated{"Modem"},
+                                                       logrec::ItemCreated{"Modem", "Monitor"}}));
     ASSERT_EQ(shell.Groups["Modem"].size(), 1u);
     const ProgramItem& kept = shell.Groups["Modem"][0];
     EXPECT_EQ(kept.WorkingDirectory, "C:\\LW");
@@ -124,10 +111,10 @@ TEST_F(InstallerShellTest, AShellThatCannotListItemsStillGetsItemsAddedAndDelete
     ASSERT_TRUE(installer.CreateItem({Item("B", "B.EXE"), "G", false}));
     ASSERT_TRUE(installer.DeleteItem("G", "A"));
     ASSERT_TRUE(installer.DeleteItem("G", "Missing"));
-    EXPECT_EQ(Payloads(), (std::vector<LogPayload>{
-                              logrec::ItemCreated{"G", "B"},
-                              logrec::ItemDeleted{"G", PackProgramItem(Item("A", ""))},
-                          }));
+    EXPECT_EQ(log.Payloads(), (std::vector<LogPayload>{
+                                  logrec::ItemCreated{"G", "B"},
+                                  logrec::ItemDeleted{"G", PackProgramItem(Item("A", ""))},
+                              }));
 }
 
 TEST_F(InstallerShellTest, DeletingAGroupLogsEachItemThenTheGroupAndAMissingOneIsGone) {
@@ -135,11 +122,11 @@ TEST_F(InstallerShellTest, DeletingAGroupLogsEachItemThenTheGroupAndAMissingOneI
     ASSERT_TRUE(installer.DeleteGroup("G"));
     ASSERT_TRUE(installer.DeleteGroup("G"));
     ASSERT_TRUE(installer.DeleteItem("G", "A"));
-    EXPECT_EQ(Payloads(), (std::vector<LogPayload>{
-                              logrec::ItemDeleted{"G", PackProgramItem(Item("A", "A.EXE"))},
-                              logrec::ItemDeleted{"G", PackProgramItem(Item("B", "B.EXE /x"))},
-                              logrec::GroupDeleted{"G"},
-                          }));
+    EXPECT_EQ(log.Payloads(), (std::vector<LogPayload>{
+                                  logrec::ItemDeleted{"G", PackProgramItem(Item("A", "A.EXE"))},
+                                  logrec::ItemDeleted{"G", PackProgramItem(Item("B", "B.EXE /x"))},
+                                  logrec::GroupDeleted{"G"},
+                              }));
 }
 
 TEST_F(InstallerShellTest, RefusedCommandsNameTheGroupOrItemAndLeaveNoRecord) {
@@ -182,7 +169,7 @@ TEST(ShortPathsTest, QuotesStayWhereNoShortFormWithoutBlanksIsKnown) {
 TEST_F(InstallerShellTest, AnInstalledFontIsAnnouncedAndLogged) {
     ASSERT_TRUE(installer.InstallFont("C:\\WINDOWS\\FONTS\\LW.TTF"));
     EXPECT_EQ(system.fonts.Announcements, 1);
-    EXPECT_EQ(Payloads(),
+    EXPECT_EQ(log.Payloads(),
               (std::vector<LogPayload>{logrec::FontInstalled{"C:\\WINDOWS\\FONTS\\LW.TTF"}}));
     system.fonts.Fail = true;
     EXPECT_FALSE(installer.InstallFont("X.TTF"));

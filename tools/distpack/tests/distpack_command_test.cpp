@@ -12,23 +12,18 @@
 #include "installer/script/events/event_registry.h"
 #include "installer/script/model/script_loader.h"
 #include "installer/script/model/tests/fakes/fake_report.h"
+#include "tools/common/tests/command_test.h"
 #include "tools/distpack/tests/packing_fixture.h"
 #include "tools/scriptbuild/script_writer.h"
 
 namespace aw::testing {
 namespace {
 
-class DistPackCommandTest : public PackingTest {
+class DistPackCommandTest : public CommandTest<PackingTest> {
   protected:
-    int Run(const std::vector<std::string>& args) {
-        out.str("");
-        err.str("");
-        return RunDistPack(args, out, err);
-    }
-    std::string FirstErrorLine() const { return err.str().substr(0, err.str().find('\n')); }
+    DistPackCommandTest() : CommandTest(RunDistPack) {}
 
-    std::ostringstream out;
-    std::ostringstream err;
+    std::string FirstErrorLine() const { return err.str().substr(0, err.str().find('\n')); }
 };
 
 TEST_F(DistPackCommandTest, BadArgumentsShowTheProblemAndTheUsage) {

@@ -8,7 +8,8 @@
 #include <sstream>
 
 #include "installer/oplog/log_encoding.h"
-#include "tools/common/tests/scratch_directory.h"
+#include "tools/common/file_bytes.h"
+#include "tools/common/tests/command_test.h"
 
 namespace aw {
 namespace {
@@ -16,8 +17,10 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using namespace logrec;
 
-class LogDumpCommand : public testing::ScratchDirectoryTest {
+class LogDumpCommand : public testing::CommandTest<> {
   protected:
+    LogDumpCommand() : CommandTest(RunLogDump) {}
+
     void SetUp() override {
         ScratchDirectoryTest::SetUp();
         path = PathOf("awlog3.000");
@@ -31,20 +34,10 @@ class LogDumpCommand : public testing::ScratchDirectoryTest {
             bytes.insert(bytes.end(), encoded.begin(), encoded.end());
         }
         bytes.insert(bytes.end(), tail.begin(), tail.end());
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-    }
-
-    int Run(const std::vector<std::string>& args) {
-        out.str("");
-        err.str("");
-        return RunLogDump(args, out, err);
+        ASSERT_TRUE(WriteFileBytes(path, bytes));
     }
 
     std::string path;
-    std::ostringstream out;
-    std::ostringstream err;
 };
 
 ProgramItem Item() {

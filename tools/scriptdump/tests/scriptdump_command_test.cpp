@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "installer/script/events/family_events.h"
-#include "tools/common/tests/scratch_directory.h"
+#include "tools/common/tests/command_test.h"
 #include "tools/scriptbuild/script_writer.h"
 
 namespace aw {
@@ -17,8 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ScriptDumpCommand : public testing::ScratchDirectoryTest {
+class ScriptDumpCommand : public testing::CommandTest<> {
   protected:
+    ScriptDumpCommand() : CommandTest(RunScriptDump) {}
+
     void Save(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
@@ -27,15 +29,6 @@ class ScriptDumpCommand : public testing::ScratchDirectoryTest {
         return std::string((std::istreambuf_iterator<char>(file)),
                            std::istreambuf_iterator<char>());
     }
-
-    int Run(const std::vector<std::string>& args) {
-        out.str("");
-        err.str("");
-        return RunScriptDump(args, out, err);
-    }
-
-    std::ostringstream out;
-    std::ostringstream err;
 };
 
 TEST_F(ScriptDumpCommand, DumpBuildsBackIntoTheSameFile) {

@@ -3,6 +3,8 @@
 // side from controller_fakes.h and the system changes' from system_fakes.h.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -78,6 +80,17 @@ struct CopyWorld {
     Installer installer{
         {report, files, versions, decompression, media, progress, questions, system.services}};
     MemoryLog log;
+};
+
+// A fixture for the tests of the Installer's operations: the world, and its parts that they
+// use most under their own names.
+class InstallerWorldTest : public ::testing::Test {
+  protected:
+    CopyWorld world;
+    FakeReport& report = world.report;
+    FakeSystem& system = world.system;
+    Installer& installer = world.installer;
+    MemoryLog& log = world.log;
 };
 
 }  // namespace aw::testing

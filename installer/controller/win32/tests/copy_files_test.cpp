@@ -15,14 +15,9 @@
 #include "installer/controller/copy/replacement_criteria.h"
 #include "installer/controller/installer.h"
 #include "installer/controller/shared_counts.h"
-#include "installer/controller/tests/fakes/controller_fakes.h"
-#include "installer/controller/win32/win32_decompression_library.h"
-#include "installer/controller/win32/win32_file_system.h"
+#include "installer/controller/win32/tests/installer_rig.h"
+#include "installer/controller/win32/tests/test_files.h"
 #include "installer/controller/win32/win32_system_changes.h"
-#include "installer/controller/win32/win32_system_services.h"
-#include "installer/controller/win32/win32_version_library.h"
-#include "installer/oplog/record_sink.h"
-#include "installer/script/model/tests/fakes/fake_report.h"
 #include "tools/distpack/packer.h"
 
 namespace aw {
@@ -52,19 +47,10 @@ Bytes Get(const std::string& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using testing::Exists;
+using testing::ProgramDirectory;
 
-// The directory the test programs run from, where the tiny libraries were built.
-std::string ProgramDirectory() {
-    char name[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, name, MAX_PATH);
-    std::string path(name, length);
-    return path.substr(0, path.find_last_of('\\'));
-}
-
-class CopyFilesTest : public ::testing::Test {
+class CopyFilesTest : public ::testing::Test, protected testing::Win32InstallerRig {
   protected:
     void SetUp() override {
         char temp[MAX_PATH];
@@ -73,32 +59,12 @@ class CopyFilesTest : public ::testing::Test {
                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(root);
         fs::create_directories(root);
-        installer.AttachLog(log);
     }
     void TearDown() override { fs::remove_all(root); }
 
     std::string In(const std::string& name) const { return root + "\\" + name; }
 
-    std::vector<LogPayload> Records() const {
-        std::vector<LogPayload> payloads;
-        for (const LogRecord& record : log.Records) {
-            payloads.push_back(record.Payload);
-        }
-        return payloads;
-    }
-
     std::string root;
-    testing::FakeReport report;
-    Win32FileSystem files;
-    Win32VersionLibrary versions;
-    Win32DecompressionLibrary decompression;
-    testing::FakeMedia media;
-    testing::FakeProgress progress;
-    testing::FakeQuestions questions;
-    Win32SystemServices system;
-    Installer installer{
-        {report, files, versions, decompression, media, progress, questions, system.Services()}};
-    MemoryLog log;
 };
 
 TEST_F(CopyFilesTest, ASplitCompressedFileAsksForTheMissingSecondDiskAndIsCompleted) {
@@ -135,8 +101,8 @@ TEST_F(CopyFilesTest, ASplitCompressedFileAsksForTheMissingSecondDiskAndIsComple
     EXPECT_EQ(media.Prompts, (std::vector<std::pair<std::int32_t, bool>>{{1, true}}));
     EXPECT_EQ(Get(request.DestinationPath), content);
     EXPECT_EQ(CompareTimes(files.LastWriteTime(request.DestinationPath).value(), entry.Stamp), 0);
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::DirCreated{In("app")},
-                                                  logrec::FileCreated{In("app\\BIG.DAT")}}));
+    EXPECT_EQ(log.Payloads(), (std::vector<LogPayload>{logrec::DirCreated{In("app")},
+                                                       logrec::FileCreated{In("app\\BIG.DAT")}}));
     EXPECT_GE(progress.Messages, static_cast<int>(entry.StoredSize / 2048));
 }
 
@@ -218,7 +184,7 @@ TEST_F(CopyFilesTest, AFileHeldOpenElsewhereIsWrittenBesideItAndQueuedForTheRest
     EXPECT_EQ(Get(In("app\\tmp000.000")), Noise(4000, 2));
     EXPECT_EQ(Get(In("app\\F.DLL")), Noise(1000, 1));
     EXPECT_TRUE(questions.Asked.empty());
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::FileCreated{In("app\\F.DLL")}}));
+    EXPECT_EQ(log.Payloads(), (std::vector<LogPayload>{logrec::FileCreated{In("app\\F.DLL")}}));
     // Wine keeps the move in the registry, as Windows NT does: the temporary file, then the
     // destination, each in the native path form, the destination marked to be replaced.
     const std::string pending = PendingMoves();
@@ -281,7 +247,7 @@ TEST_F(CopyFilesTest, SizeCriterionWithAnEqualSizeAndComparisonThreeSkips) {
     installer.InstallFile(request);
     EXPECT_EQ(request.State, FileState::Installed);
     EXPECT_EQ(Get(In("old.dat")), Noise(777, 1));
-    EXPECT_EQ(Records(), (std::vector<LogPayload>{logrec::FileCreated{In("old.dat")}}));
+    EXPECT_EQ(log.Payloads(), (std::vector<LogPayload>{logrec::FileCreated{In("old.dat")}}));
 }
 
 TEST_F(CopyFilesTest, TheVersionCriterionReadsBothLibrariesVersionResources) {
@@ -428,7 +394,7 @@ TEST_F(CopyFilesTest, EveryChangeLeavesItsRecordAndAFailedOneNone) {
         logrec::AttrChanged{In("d1\\c.txt"), before, FILE_ATTRIBUTE_NORMAL},
         logrec::FileDeleted{In("d1\\c.txt")},
     };
-    EXPECT_EQ(Records(), done);
+    EXPECT_EQ(log.Payloads(), done);
 
     // Failures: a file held open, a missing file, a file where a directory is wanted.
     fs::create_directories(In("h"));
@@ -443,13 +409,13 @@ TEST_F(CopyFilesTest, EveryChangeLeavesItsRecordAndAFailedOneNone) {
     EXPECT_FALSE(installer.SetAttributes(In("none.txt"), FILE_ATTRIBUTE_HIDDEN));
     Put(In("plain"), Noise(1, 3));
     EXPECT_EQ(installer.MakeDirectory(In("plain\\sub")), kDirectoryFailed);
-    EXPECT_EQ(Records(), done);
+    EXPECT_EQ(log.Payloads(), done);
     EXPECT_EQ(report.Errors.size(), 5u);
     EXPECT_EQ(report.Errors[0], "Unable to delete file " + In("h\\held.txt"));
 
     EXPECT_TRUE(installer.RemoveTree(In("d1")));
     EXPECT_FALSE(Exists(In("d1")));
-    EXPECT_EQ(Records().back(), LogPayload(logrec::DirRemoved{In("d1")}));
+    EXPECT_EQ(log.Payloads().back(), LogPayload(logrec::DirRemoved{In("d1")}));
 }
 
 TEST_F(CopyFilesTest, FreeSpaceOfTheRealDrive) {

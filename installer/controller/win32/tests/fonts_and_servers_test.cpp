@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "installer/controller/win32/tests/installer_rig.h"
+#include "installer/controller/win32/tests/test_files.h"
 
 namespace aw {
 namespace {
@@ -15,31 +15,12 @@ namespace {
 // A TrueType font of the build machine, reached through Wine's drive for the Unix root.
 const char kFontSource[] = "Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSans.ttf";
 
-std::string OwnDirectory() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string directory(path, length);
-    return directory.substr(0, directory.rfind('\\'));
-}
+using testing::Exists;
+using testing::ReadText;
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class FontsAndServersTest : public ::testing::Test {
+class FontsAndServersTest : public ::testing::Test, protected testing::Win32InstallerRig {
   protected:
-    testing::Win32InstallerRig rig;
-    testing::FakeReport& report = rig.report;
-    Installer& installer = rig.installer;
-    MemoryLog& log = rig.log;
-    const std::string directory = OwnDirectory();
+    const std::string directory = testing::ProgramDirectory();
 };
 
 TEST_F(FontsAndServersTest, AnInstalledFontIsInTheFontTableAndLogged) {

@@ -4,41 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "installer/controller/win32/tests/installer_rig.h"
+#include "installer/controller/win32/tests/test_files.h"
 
 namespace aw {
 namespace {
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-std::vector<std::string> FilesIn(const std::string& directory) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            names.emplace_back(found.cFileName);
-        }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
+using testing::FilesIn;
+using testing::ReadText;
+using testing::WriteText;
 
 std::string WindowsDirectory() {
     char directory[MAX_PATH];
@@ -46,31 +22,20 @@ std::string WindowsDirectory() {
     return directory;
 }
 
-class IniFilesTest : public ::testing::Test {
+class IniFilesTest : public ::testing::Test, protected testing::Win32InstallerRig {
   protected:
     void SetUp() override {
         char temporary[MAX_PATH];
         GetTempPathA(sizeof temporary, temporary);
         directory = std::string(temporary) + "AwIniTest";
-        Clear();
+        testing::RemoveDirectoryAndFiles(directory);
         CreateDirectoryA(directory.c_str(), nullptr);
         path = directory + "\\app.ini";
     }
-    void TearDown() override { Clear(); }
-
-    void Clear() {
-        for (const std::string& name : FilesIn(directory)) {
-            DeleteFileA((directory + "\\" + name).c_str());
-        }
-        RemoveDirectoryA(directory.c_str());
-    }
+    void TearDown() override { testing::RemoveDirectoryAndFiles(directory); }
 
     std::string directory;
     std::string path;
-    testing::Win32InstallerRig rig;
-    testing::FakeReport& report = rig.report;
-    Installer& installer = rig.installer;
-    MemoryLog& log = rig.log;
 };
 
 const char kStart[] =

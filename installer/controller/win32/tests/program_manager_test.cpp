@@ -56,11 +56,11 @@ class ProgramManagerTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_FALSE(programs.empty());
-        testing::RemoveGroupDirectory(group);
+        testing::RemoveDirectoryAndFiles(group);
     }
     void TearDown() override {
         testing::CloseFolderWindows();
-        testing::RemoveGroupDirectory(group);
+        testing::RemoveDirectoryAndFiles(group);
     }
 
     static ProgramItem Item(const std::string& name, const std::string& program) {

@@ -43,7 +43,7 @@ std::optional<RegistryValue> Stored(const std::string& path, const char* name) {
     return RegistryValue{static_cast<std::int32_t>(type), Bytes(data, data + length)};
 }
 
-class RegistryTest : public ::testing::Test {
+class RegistryTest : public ::testing::Test, protected testing::Win32InstallerRig {
   protected:
     void SetUp() override { RemoveTree(HKEY_CURRENT_USER, kBase); }
     void TearDown() override { RemoveTree(HKEY_CURRENT_USER, kBase); }
@@ -51,11 +51,6 @@ class RegistryTest : public ::testing::Test {
     RegistryKey Key(const std::string& below) const {
         return {kCurrentUser, below.empty() ? kBase : std::string(kBase) + "\\" + below};
     }
-
-    testing::Win32InstallerRig rig;
-    testing::FakeReport& report = rig.report;
-    Installer& installer = rig.installer;
-    MemoryLog& log = rig.log;
 };
 
 TEST_F(RegistryTest, AValueInAMissingKeyLogsEachCreatedLevelThenTheValue) {

@@ -81,10 +81,10 @@ class ShellLinksTest : public ::testing::Test {
     void SetUp() override {
         CoInitialize(nullptr);
         ASSERT_FALSE(programs.empty());
-        testing::RemoveGroupDirectory(group);
+        testing::RemoveDirectoryAndFiles(group);
     }
     void TearDown() override {
-        testing::RemoveGroupDirectory(group);
+        testing::RemoveDirectoryAndFiles(group);
         CoUninitialize();
     }
 

@@ -1,29 +1,18 @@
-// What the shell tests share: the Programs folder, a group directory emptied and removed, and
-// the folder windows that Wine's shell opens for groups closed again.
+// What the shell tests share: the Programs folder, and the folder windows that Wine's shell opens
+// for groups closed again.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "installer/controller/win32/tests/test_files.h"
 #include "installer/controller/win32/win32_link_store.h"
 
 namespace aw::testing {
 
 inline std::string ProgramsFolder() {
     return Win32LinkStore().ProgramsFolder().value_or("");
-}
-
-inline void RemoveGroupDirectory(const std::string& directory) {
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            DeleteFileA((directory + "\\" + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(directory.c_str());
 }
 
 // Wine's shell opens a folder window for every group it creates or shows, from its own process

@@ -1,0 +1,60 @@
+// Files as the Wine tests of the Installer look at them, beside the adapters under test: whole
+// texts, presence, the files of a directory and the folder the test programs run from.
+#pragma once
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace aw::testing {
+
+inline std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+inline bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The names of the files, not the directories, in `directory`.
+inline std::vector<std::string> FilesIn(const std::string& directory) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names.emplace_back(found.cFileName);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+// Removes `directory` with the files in it; it holds no directories.
+inline void RemoveDirectoryAndFiles(const std::string& directory) {
+    for (const std::string& name : FilesIn(directory)) {
+        DeleteFileA((directory + "\\" + name).c_str());
+    }
+    RemoveDirectoryA(directory.c_str());
+}
+
+// The folder the test programs run from, where the test libraries and programs are built too.
+inline std::string ProgramDirectory() {
+    char name[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, name, MAX_PATH);
+    const std::string path(name, length);
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+}  // namespace aw::testing
