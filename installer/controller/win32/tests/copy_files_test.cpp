@@ -116,15 +116,13 @@ class Holder {
         if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                            &startup, &process_)) {
             CloseHandle(process_.hThread);
-            for (int waited = 0; waited < 200 && !Exists(marker_); ++waited) {
-                Sleep(50);
-            }
+            testing::WaitForFile(marker_);
         }
     }
     ~Holder() {
         DeleteFileA(marker_.c_str());
         if (process_.hProcess != nullptr) {
-            WaitForSingleObject(process_.hProcess, 10000);
+            WaitForSingleObject(process_.hProcess, 30000);
             CloseHandle(process_.hProcess);
         }
     }

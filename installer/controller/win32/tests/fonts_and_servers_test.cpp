@@ -64,9 +64,7 @@ TEST_F(FontsAndServersTest, AProgramIsStartedWithReg) {
     const std::string note = directory + "\\aw_test_server_program.args";
     DeleteFileA(note.c_str());
     ASSERT_TRUE(installer.RegisterOleServer(directory + "\\aw_test_server_program.exe"));
-    for (int wait = 0; wait < 200 && !Exists(note); ++wait) {
-        Sleep(50);
-    }
+    ASSERT_TRUE(testing::WaitForFile(note));
     EXPECT_EQ(ReadText(note), "/reg");
     DeleteFileA(note.c_str());
     EXPECT_FALSE(installer.RegisterOleServer(directory + "\\missing.exe"));

@@ -52,10 +52,29 @@ class RecordingProgramManager : public ShellFactory {
     Win32ShortPaths paths_;
 };
 
+// Wine's desktop takes up Program Manager's conversation a little after it starts, which on a
+// busy machine may be seconds after the first window of a test asked for the desktop; until then
+// the installer would take the shortcut writer instead. Each try broadcasts ten times; the tries
+// go on for up to 30 seconds.
+bool ProgramManagerAnswers(const OsRecord& os) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        DdeRawChannel channel(os);
+        if (channel.Connect(false)) {
+            channel.Disconnect(false);
+            return true;
+        }
+        if (GetTickCount() - start > 30000) {
+            return false;
+        }
+    }
+}
+
 class ProgramManagerTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_FALSE(programs.empty());
+        ASSERT_TRUE(ProgramManagerAnswers(real.os));
         testing::RemoveDirectoryAndFiles(group);
     }
     void TearDown() override {

@@ -31,8 +31,8 @@ inline BOOL CALLBACK CloseFolderWindow(HWND window, LPARAM found) {
 inline void CloseFolderWindows() {
     // A folder window comes from a process of its own, which may take seconds to start on a
     // busy machine; one left open would keep the desktop process alive for the whole run.
-    constexpr int kQuietPolls = 30;
-    constexpr int kLongestPolls = 150;
+    constexpr int kQuietPolls = 50;
+    constexpr int kLongestPolls = 250;
     int quiet = 0;
     for (int poll = 0; poll < kLongestPolls && quiet < kQuietPolls; ++poll) {
         bool found = false;

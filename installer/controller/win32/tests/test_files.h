@@ -1,5 +1,6 @@
 // Files as the Wine tests of the Installer look at them, beside the adapters under test: whole
-// texts, presence, the files of a directory and the folder the test programs run from.
+// texts, presence, a file that another process makes, the files of a directory and the folder the
+// test programs run from.
 #pragma once
 
 #include <windows.h>
@@ -22,6 +23,20 @@ inline void WriteText(const std::string& path, const std::string& text) {
 
 inline bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Waits until `path` exists, as another process makes it: looking again every 50 ms for up to
+// 30 seconds, since a process may take seconds to start on a busy machine. False when it never
+// came.
+inline bool WaitForFile(const std::string& path) {
+    const DWORD start = GetTickCount();
+    while (!Exists(path)) {
+        if (GetTickCount() - start > 30000) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
 }
 
 // The names of the files, not the directories, in `directory`.
