@@ -7,9 +7,12 @@
 namespace lw {
 
 void CommStatePorts::Query(int port, PortState& state) {
-    if (port < 1 || port > 9) {
-        return;
+    if (port >= 1 && port <= 9) {
+        QueryCommPort(port, state);
     }
+}
+
+bool QueryCommPort(int port, PortState& state) {
     const std::string name = "\\\\.\\COM" + std::to_string(port);
     // For device queries only: no access rights, so that the port is never taken from its owner
     // nor its lines touched. A port that a dialler holds cannot be opened at all, and Wine
@@ -17,7 +20,7 @@ void CommStatePorts::Query(int port, PortState& state) {
     // left unread.
     const HANDLE handle = CreateFileA(name.c_str(), 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return;
+        return false;
     }
     DCB control = {};
     control.DCBlength = sizeof(control);
@@ -28,6 +31,7 @@ void CommStatePorts::Query(int port, PortState& state) {
         state.StopBits = control.StopBits;
     }
     CloseHandle(handle);
+    return true;
 }
 
 }  // namespace lw

@@ -11,4 +11,9 @@ class CommStatePorts : public CommPortSettings {
     void Query(int port, PortState& state) override;
 };
 
+// Opens COM `port` for device queries only and, when it opens, reads its settings into `state`
+// (what the system does not tell stays as it was) and closes it again. False when the port
+// cannot be opened: it is missing, or another program holds it.
+bool QueryCommPort(int port, PortState& state);
+
 }  // namespace lw

@@ -1,13 +1,14 @@
 // The about box and the settings dialog, opened from the main window.
 #include <cstdlib>
 
+#include "monitor/core/scoped_flag.h"
 #include "monitor/core/window/main_window.h"
 #include "monitor/core/window/startup_values.h"
 
 namespace lw {
 
 void MainWindow::ShowAbout() {
-    FlagScope open(modalOpen_);
+    ScopedFlag open(modalOpen_);
     services_.view.ShowAboutBox();
     RebuildUpdateNowEntry();
     RequestRedraw();
@@ -18,7 +19,7 @@ void MainWindow::ShowAbout() {
 // shows for the time of the dialog; afterwards it goes again when the settings, of whichever
 // port is then monitored, say so.
 void MainWindow::OpenSetup() {
-    FlagScope open(dialogOpen_);
+    ScopedFlag open(dialogOpen_);
     const bool wasMinimized = settings_.NewOrientation < 0;
     settings_.NewOrientation = std::abs(settings_.NewOrientation);
     const std::int32_t port = settings_.DefaultPort;

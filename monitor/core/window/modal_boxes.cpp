@@ -1,9 +1,11 @@
 #include "monitor/core/window/modal_boxes.h"
 
+#include "monitor/core/scoped_flag.h"
+
 namespace lw {
 
 MessageAnswer ModalBoxes::Show(const std::string& text, MessageIcon icon, MessageButtons buttons) {
-    FlagScope open(modalOpen_);
+    ScopedFlag open(modalOpen_);
     return boxes_.Show(text, icon, buttons);
 }
 

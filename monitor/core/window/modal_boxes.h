@@ -17,18 +17,4 @@ class ModalBoxes : public MessageBoxes {
     bool& modalOpen_;
 };
 
-// Sets a flag for the time of a scope and puts back what it was, also when a box of an
-// earlier tick is still open underneath.
-class FlagScope {
-  public:
-    explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = saved_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-  private:
-    bool& flag_;
-    bool saved_;
-};
-
 }  // namespace lw

@@ -52,6 +52,20 @@ Win32Application::~Win32Application() {
     DestroyWindow(window_.Hwnd());
 }
 
+// Longer paths than MAX_PATH come back cut short: the buffer grows until the whole one fits.
+std::string Win32Application::ExeName() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 void Win32Application::Run() {
     window_.Show(ShowCommand::ShowNoActivate);
     if (Form* main = app_.MainForm()) {

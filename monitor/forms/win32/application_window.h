@@ -31,6 +31,8 @@ class Win32Application : public WindowSystem {
     // The application of this process, if one exists: window procedures hand it the errors
     // they catch.
     static Win32Application* Current() { return current_; }
+    // The full path of the program's file.
+    static std::string ExeName();
     // An error caught in a window procedure: to the application, or straight to an error box.
     static void ReportError(const std::exception& error);
     // A window procedure's handling of a message. No error may leave a window procedure: one

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "monitor/forms/win32/application_window.h"
+
 namespace lw {
 namespace {
 
@@ -19,16 +21,7 @@ class Win32OpenedFile : public OpenedFile {
 }  // namespace
 
 std::string Win32SetupSystem::ProgramPath() const {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    return Win32Application::ExeName();
 }
 
 std::optional<std::string> Win32SetupSystem::ShortPath(const std::string& path) const {

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "monitor/core/win32/sampling_comm_port.h"
+#include "monitor/forms/win32/application_window.h"
+
 namespace lw {
 namespace {
 
@@ -29,16 +32,7 @@ bool Win32StartupSystem::IsWindows9xFamily() const {
 }
 
 std::string Win32StartupSystem::ProgramPath() const {
-    std::string path(MAX_PATH, '\0');
-    while (true) {
-        const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    return Win32Application::ExeName();
 }
 
 // Without 8.3 names on the disk the short form is the long one.
@@ -80,23 +74,13 @@ void Win32StartupSystem::StartProgram(const std::string& commandLine) {
 // Without access rights the open tells whether the port is there and free, and touches
 // nothing on its line.
 bool Win32StartupSystem::TestPort(int port, PortState& state) {
-    const std::string name = "COM" + std::to_string(port);
-    const HANDLE handle =
-        CreateFileA(name.c_str(), 0, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    PortState read = state;
+    read.BaudRate = 0;
+    read.DataBits = 0;
+    if (!QueryCommPort(port, read)) {
         return false;
     }
-    state.BaudRate = 0;
-    state.DataBits = 0;
-    DCB control = {};
-    control.DCBlength = sizeof control;
-    if (GetCommState(handle, &control)) {
-        state.BaudRate = control.BaudRate;
-        state.DataBits = control.ByteSize;
-        state.Parity = control.Parity;
-        state.StopBits = control.StopBits;
-    }
-    CloseHandle(handle);
+    state = read;
     return true;
 }
 

@@ -11,52 +11,13 @@
 #include <vector>
 
 #include "monitor/forms/win32/application_window.h"
+#include "monitor/forms/win32/tests/window_pictures.h"
 #include "monitor/setup/system_entries.h"
 #include "monitor/setup/tests/fakes/setup_fakes.h"
 #include "monitor/setup/win32/setup_form.h"
 
 namespace lw {
 namespace {
-
-bool SaveWindow(HWND window, const std::string& path) {
-    RECT bounds;
-    GetWindowRect(window, &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
-    const HDC screen = GetWindowDC(window);
-    const HDC copy = CreateCompatibleDC(screen);
-    const HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ old = SelectObject(copy, picture);
-    BitBlt(copy, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    SelectObject(copy, old);
-
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * height);
-    GetDIBits(copy, picture, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    DeleteObject(picture);
-    DeleteDC(copy);
-    ReleaseDC(window, screen);
-
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
-                         std::fwrite(&info, sizeof info, 1, out) == 1 &&
-                         std::fwrite(pixels.data(), pixels.size(), 1, out) == 1;
-    return std::fclose(out) == 0 && written;
-}
 
 // Settings of a user who has been through every page.
 void FillIn(MonitorSettings& settings) {
@@ -158,7 +119,8 @@ bool TakePictures(const std::string& folder) {
         app.App().ProcessMessages();
         char name[16];
         std::snprintf(name, sizeof name, "\\page%02d.bmp", page + 1);
-        saved = SaveWindow(form.Handle(), folder + name) && saved;
+        saved =
+            testing::SaveBitmapFile(testing::Pixels(form.Handle(), true), folder + name) && saved;
     }
     return saved;
 }

@@ -28,12 +28,6 @@ HWND Hwnd(const TControl& control) {
     return reinterpret_cast<HWND>(control.Handle());
 }
 
-std::string ProgramPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 std::string ShortForm(const std::string& path) {
     char shortPath[MAX_PATH] = {};
     GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
@@ -45,27 +39,13 @@ class OpenSetupTest : public ::testing::Test {
     void SetUp() override { testing::MakeAllPortsOpenable(); }
     void TearDown() override {
         testing::RemoveSettingsFile(kFile);
-        HKEY run = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
-            RegDeleteValueA(run, kRunValue);
-            RegCloseKey(run);
-        }
-        HKEY remote = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRemoteAccessKey, 0, KEY_SET_VALUE, &remote) ==
-            ERROR_SUCCESS) {
-            RegDeleteValueA(remote, kDialUiValue);
-            RegCloseKey(remote);
-        }
+        testing::RemoveRegistryValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue);
+        testing::RemoveRegistryValue(HKEY_CURRENT_USER, kRemoteAccessKey, kDialUiValue);
         DeleteFileA(ringLog.c_str());
-        MSG quit;
-        while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        testing::DropQuitMessages();
     }
     static void Settings(const std::string& portSection) {
-        testing::WriteSettingsFile(kFile,
-                                   "[LineWinker: Main]\r\nDefault Port=1\r\nShow Logo at "
-                                   "Startup=0\r\n[LineWinker on COM1]\r\nNoVxd=1\r\n" +
-                                       portSection);
+        testing::WriteQuietSettings(kFile, portSection);
     }
     static MainFormOptions Options() {
         return {.arguments = {}, .showCommand = SW_SHOWNORMAL, .settingsFile = kFile};
@@ -81,7 +61,7 @@ class OpenSetupTest : public ::testing::Test {
     }
 
     Win32Application app{"LineWink"};
-    const std::string ringLog = LogFileBeside(ProgramPath(), "RI");
+    const std::string ringLog = LogFileBeside(Win32Application::ExeName(), "RI");
 };
 
 // Cancel brings the settings back; the start-up entry, the modem icon bit, the opened driver
@@ -99,8 +79,7 @@ TEST_F(OpenSetupTest, CancelRestoresTheSettingsButNotWhatWasDoneToTheSystem) {
     RegCloseKey(key);
     std::ofstream(ringLog, std::ios::binary) << "Call: 01.01.2024 10:00:00   Signals= 2\r\n";
     // The driver is a file of that name beside the program; it goes when the driver closes.
-    const std::string driver =
-        ProgramPath().substr(0, ProgramPath().rfind('\\')) + "\\LNWINK95.VXD";
+    const std::string driver = testing::ProgramDirectory() + "\\LNWINK95.VXD";
     std::ofstream(driver, std::ios::binary) << "driver";
 
     MainForm form(app, Options());
@@ -146,7 +125,7 @@ TEST_F(OpenSetupTest, CancelRestoresTheSettingsButNotWhatWasDoneToTheSystem) {
     DWORD size = sizeof entry;
     RegQueryValueExA(run, kRunValue, nullptr, nullptr, reinterpret_cast<BYTE*>(entry), &size);
     RegCloseKey(run);
-    EXPECT_EQ(std::string(entry), ShortForm(ProgramPath()));
+    EXPECT_EQ(std::string(entry), ShortForm(Win32Application::ExeName()));
     HKEY remote = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kRemoteAccessKey, 0, KEY_QUERY_VALUE, &remote),
               ERROR_SUCCESS);

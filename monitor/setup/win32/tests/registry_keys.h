@@ -18,6 +18,15 @@ inline void SetRegistryString(HKEY root, const std::string& path, const std::str
     RegCloseKey(key);
 }
 
+// Removes a value of a key, if both are there.
+inline void RemoveRegistryValue(HKEY root, const std::string& path, const std::string& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, name.c_str());
+        RegCloseKey(key);
+    }
+}
+
 // Removes each key, then the keys above it that are left empty.
 inline void RemoveRegistryKeys(HKEY root, const std::vector<std::string>& paths) {
     for (std::string path : paths) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/forms/win32/application_window.h"
+#include "monitor/forms/win32/tests/application_test.h"
 #include "monitor/setup/discovery.h"
 #include "monitor/setup/machine_lists.h"
 #include "monitor/setup/win32/registry.h"
@@ -30,10 +30,9 @@ class CountedOffers : public RegistryEntryDialog {
     RegistryEntryDialog& dialog_;
 };
 
-class SelectRegDlgTest : public ::testing::Test {
+class SelectRegDlgTest : public testing::ApplicationTest {
   protected:
     void SetUp() override {
-        app.App().OnException = Handler<const std::exception&>::Call(onError);
         dialog.OnChosen = Handler<const std::string&>::Call(chosen);
         testing::RemoveRegistryKeys(HKEY_DYN_DATA, {kStatisticsKey});
         testing::SetRegistryString(HKEY_DYN_DATA, kStatisticsKey, "Dial-Up Adapter", "");
@@ -69,15 +68,10 @@ class SelectRegDlgTest : public ::testing::Test {
         PostMessageA(GetDlgItem(dialog.Handle(), id), BM_CLICK, 0, 0);
     }
 
-    std::vector<std::string> errors;
-    std::function<void(const std::exception&)> onError = [this](const std::exception& e) {
-        errors.push_back(e.what());
-    };
     std::vector<std::string> picks;
     std::function<void(const std::string&)> chosen = [this](const std::string& name) {
         picks.push_back(name);
     };
-    Win32Application app{"LineWink"};
     MonitorSettings settings;
     Win32Registry registry;
     TSelectRegDlg dialog{app, registry, settings};

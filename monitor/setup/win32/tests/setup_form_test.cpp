@@ -14,10 +14,12 @@
 #include "monitor/core/connection_log_text.h"
 #include "monitor/core/win32/connection_log_file.h"
 #include "monitor/forms/win32/tests/application_test.h"
+#include "monitor/forms/win32/tests/window_pictures.h"
 #include "monitor/setup/system_entries.h"
 #include "monitor/setup/tests/fakes/setup_fakes.h"
 #include "monitor/setup/win32/setup_form.h"
 #include "monitor/setup/win32/setup_system.h"
+#include "monitor/setup/win32/tests/registry_keys.h"
 
 namespace lw {
 namespace {
@@ -272,17 +274,8 @@ TEST_F(SetupLogTest, AMissingEditorIsReportedAndNothingStarts) {
 class SetupRegistryTest : public SetupFormTest {
   protected:
     void TearDown() override {
-        HKEY run = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
-            RegDeleteValueA(run, kRunValue);
-            RegCloseKey(run);
-        }
-        HKEY remote = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRemoteAccessKey, 0, KEY_SET_VALUE, &remote) ==
-            ERROR_SUCCESS) {
-            RegDeleteValueA(remote, kDialUiValue);
-            RegCloseKey(remote);
-        }
+        testing::RemoveRegistryValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue);
+        testing::RemoveRegistryValue(HKEY_CURRENT_USER, kRemoteAccessKey, kDialUiValue);
         SetupFormTest::TearDown();
     }
     static std::string RunEntry() {
@@ -339,18 +332,6 @@ TEST_F(SetupRegistryTest, TheModemIconBitIsWrittenBackWithTheOthers) {
     EXPECT_EQ(std::vector<BYTE>(after, after + 4), (std::vector<BYTE>{0x25, 0, 0, 0x80}));
 }
 
-// Pixels of the window as the screen shows it.
-class ScreenPixels {
-  public:
-    explicit ScreenPixels(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~ScreenPixels() { ReleaseDC(window_, dc_); }
-    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
-
 TEST_F(SetupFormTest, SwatchesAreFramedFieldsOfTheirColour) {
     settings.LightColorOn = RGB(0, 200, 0);
     Open();
@@ -359,7 +340,7 @@ TEST_F(SetupFormTest, SwatchesAreFramedFieldsOfTheirColour) {
     const HWND swatch = Hwnd(*Dialog().PaintBoxLampOn);
     RECT inside;
     GetClientRect(swatch, &inside);
-    const ScreenPixels pixels(swatch);
+    const testing::Pixels pixels(swatch, false);
     EXPECT_EQ(pixels.At(0, 0), RGB(0, 0, 0));
     EXPECT_EQ(pixels.At(inside.right - 1, inside.bottom / 2), RGB(0, 0, 0));
     EXPECT_EQ(pixels.At(1, 1), RGB(0, 200, 0));
@@ -368,7 +349,8 @@ TEST_F(SetupFormTest, SwatchesAreFramedFieldsOfTheirColour) {
     dialogs.colourAnswer = RGB(250, 0, 250);
     Click(*Dialog().LampOn);
     UpdateWindow(swatch);
-    EXPECT_EQ(pixels.At(inside.right / 2, inside.bottom / 2), RGB(250, 0, 250));
+    EXPECT_EQ(testing::Pixels(swatch, false).At(inside.right / 2, inside.bottom / 2),
+              RGB(250, 0, 250));
 }
 
 TEST_F(SetupFormTest, TheActivateBoxesAreBoldAndRed) {
@@ -383,7 +365,7 @@ TEST_F(SetupFormTest, TheActivateBoxesAreBoldAndRed) {
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     RECT area;
     GetClientRect(box, &area);
-    const ScreenPixels pixels(box);
+    const testing::Pixels pixels(box, false);
     int red = 0;
     for (int y = 0; y < area.bottom; ++y) {
         for (int x = 0; x < area.right; ++x) {

@@ -15,38 +15,7 @@ namespace lw {
 namespace {
 
 bool SaveWindow(HWND window, const std::string& path) {
-    const testing::Pixels shown(window, true);
-    const int width = shown.Width();
-    const int height = shown.Height();
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * height);
-    for (int y = 0; y < height; ++y) {
-        unsigned char* row = &pixels[static_cast<std::size_t>(height - 1 - y) * stride];
-        for (int x = 0; x < width; ++x) {
-            const COLORREF c = shown.At(x, y);
-            row[x * 3] = GetBValue(c);
-            row[x * 3 + 1] = GetGValue(c);
-            row[x * 3 + 2] = GetRValue(c);
-        }
-    }
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
-                         std::fwrite(&info, sizeof info, 1, out) == 1 &&
-                         std::fwrite(pixels.data(), pixels.size(), 1, out) == 1;
-    return std::fclose(out) == 0 && written;
+    return testing::SaveBitmapFile(testing::Pixels(window, true), path);
 }
 
 // A connection in full swing: carrier, both ways of traffic, the control lines.

@@ -22,11 +22,9 @@ class MainWindowPanelTest : public ::testing::Test {
     void SetUp() override {
         testing::MakeAllPortsOpenable();
         // No ticks: the test sets the lamps itself.
-        testing::WriteSettingsFile(kFile,
-                                   "[LineWinker: Main]\r\nDefault Port=1\r\nShow Logo at "
-                                   "Startup=0\r\n[LineWinker on COM1]\r\nNoVxd=1\r\n"
-                                   "Timer Interval=0\r\nLightColorOn=255\r\n"
-                                   "LightColorOff=8553090\r\nBackgroundColor=12632256\r\n");
+        testing::WriteQuietSettings(kFile,
+                                    "Timer Interval=0\r\nLightColorOn=255\r\n"
+                                    "LightColorOff=8553090\r\nBackgroundColor=12632256\r\n");
     }
     void TearDown() override { testing::RemoveSettingsFile(kFile); }
 

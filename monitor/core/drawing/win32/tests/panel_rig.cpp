@@ -20,45 +20,6 @@ void Register(const char* name, WNDPROC procedure) {
 
 }  // namespace
 
-Pixels::Pixels(HWND window, bool wholeWindow) {
-    RECT area{};
-    if (wholeWindow) {
-        GetWindowRect(window, &area);
-        OffsetRect(&area, -area.left, -area.top);
-    } else {
-        GetClientRect(window, &area);
-    }
-    width_ = area.right;
-    height_ = area.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    const HDC source = wholeWindow ? GetWindowDC(window) : GetDC(window);
-    const HDC memory = CreateCompatibleDC(source);
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width_, height_, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    pixels_.assign(pixels, pixels + static_cast<std::size_t>(width_) * height_);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, source);
-}
-
-COLORREF Pixels::At(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) {
-        return CLR_INVALID;
-    }
-    const std::uint32_t p = pixels_[static_cast<std::size_t>(y) * width_ + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
-
 void Settle() {
     for (int i = 0; i < 10; ++i) {
         MSG message;

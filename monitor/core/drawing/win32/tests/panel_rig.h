@@ -14,22 +14,9 @@
 #include "monitor/core/drawing/win32/panel_drawing.h"
 #include "monitor/core/tests/fakes/connection_fakes.h"
 #include "monitor/core/tests/fakes/fake_system.h"
+#include "monitor/forms/win32/tests/window_pictures.h"
 
 namespace lw::testing {
-
-// What a window shows: its client area, or the whole window with its caption and frame.
-class Pixels {
-  public:
-    Pixels(HWND window, bool wholeWindow);
-    COLORREF At(int x, int y) const;
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-  private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<std::uint32_t> pixels_;
-};
 
 // Runs the messages waiting, for a little while.
 void Settle();

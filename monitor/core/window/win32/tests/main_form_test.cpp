@@ -29,18 +29,11 @@ std::string SystemDirectory() {
     return directory;
 }
 
-std::string ProgramDirectory() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory = path;
-    return directory.substr(0, directory.find_last_of('\\'));
-}
-
 // The stand-in dial-up program, installed and running as the system's; gone at the end.
 class DialUp {
   public:
     DialUp() : path_(SystemDirectory() + "\\RNAAPP.EXE") {
-        CopyFileA((ProgramDirectory() + "\\RNAAPP.exe").c_str(), path_.c_str(), FALSE);
+        CopyFileA((testing::ProgramDirectory() + "\\RNAAPP.exe").c_str(), path_.c_str(), FALSE);
         std::string commandLine = "\"" + path_ + "\" 28800";
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
@@ -102,15 +95,10 @@ class MainFormTest : public ::testing::Test {
     void TearDown() override {
         testing::MakeAllPortsOpenable();
         testing::RemoveSettingsFile(kFile);
-        MSG quit;
-        while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        testing::DropQuitMessages();
     }
     static void Settings(const std::string& portSection) {
-        testing::WriteSettingsFile(kFile,
-                                   "[LineWinker: Main]\r\nDefault Port=1\r\nShow Logo at "
-                                   "Startup=0\r\n[LineWinker on COM1]\r\nNoVxd=1\r\n" +
-                                       portSection);
+        testing::WriteQuietSettings(kFile, portSection);
     }
     MainFormOptions Options(std::vector<std::string> arguments = {}) const {
         return {.arguments = std::move(arguments), .settingsFile = kFile};

@@ -19,18 +19,11 @@ using testing::SeenDialog;
 const std::string kFile = "LINEWINK.INI";
 const std::string kMain = "LineWinker: Main";
 
-std::string ProgramDirectory() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory = path;
-    return directory.substr(0, directory.find_last_of('\\'));
-}
-
 // One run of the monitor; ended, if it still runs, however the test ends.
 class MonitorRun {
   public:
     explicit MonitorRun(const std::string& arguments, WORD showCommand = SW_SHOWNORMAL) {
-        const std::string program = ProgramDirectory() + "\\LineWink.exe";
+        const std::string program = testing::ProgramDirectory() + "\\LineWink.exe";
         std::string commandLine = "\"" + program + "\" " + arguments;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;

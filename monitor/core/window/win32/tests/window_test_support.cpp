@@ -87,9 +87,23 @@ void MakeAllPortsOpenable() {
     }
 }
 
+std::string ProgramDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string directory = path;
+    return directory.substr(0, directory.find_last_of('\\'));
+}
+
 void WriteSettingsFile(const std::string& name, const std::string& text) {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, name.c_str());
     std::ofstream(WindowsFile(name), std::ios::binary) << text;
+}
+
+void WriteQuietSettings(const std::string& name, const std::string& com1Lines) {
+    WriteSettingsFile(name,
+                      "[LineWinker: Main]\r\nDefault Port=1\r\nShow Logo at Startup=0\r\n"
+                      "[LineWinker on COM1]\r\nNoVxd=1\r\n" +
+                          com1Lines);
 }
 
 void RemoveSettingsFile(const std::string& name) {
@@ -138,6 +152,12 @@ SeenDialog LookAtDialog(HWND dialog) {
     seen.title = title;
     EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&seen));
     return seen;
+}
+
+void DropQuitMessages() {
+    MSG quit;
+    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
 }
 
 namespace {

@@ -14,8 +14,14 @@ namespace lw::testing {
 void SetPortOpenable(int port, bool openable);
 void MakeAllPortsOpenable();
 
+// The folder of the test program, where the build puts the programs it runs.
+std::string ProgramDirectory();
+
 // The settings file in the Windows directory: removed, then filled with `text`.
 void WriteSettingsFile(const std::string& name, const std::string& text);
+// A settings file for a quiet start on COM1 (no logo, no helper driver), with `com1Lines`
+// added to COM1's section.
+void WriteQuietSettings(const std::string& name, const std::string& com1Lines);
 std::string ReadSettingsFile(const std::string& name);
 void RemoveSettingsFile(const std::string& name);
 std::string ReadSetting(const std::string& file, const std::string& section,
@@ -34,6 +40,9 @@ struct SeenDialog {
 HWND FindWindowOf(DWORD processId, const char* className, const char* title = nullptr,
                   bool shownOnly = true);
 SeenDialog LookAtDialog(HWND dialog);
+
+// Takes away the quit messages that a closed main window leaves for the message loop.
+void DropQuitMessages();
 
 // Runs the system's messages for a while.
 void PumpFor(DWORD milliseconds);
