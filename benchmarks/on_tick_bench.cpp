@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "monitor/core/connection_tracker.h"
+#include "monitor/core/tracking/connection_tracker.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "monitor/core/settings.h"
+#include "monitor/core/settings/settings.h"
 #include "monitor/serial/qc_com32.h"
 
 namespace lw {

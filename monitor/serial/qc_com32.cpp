@@ -3,7 +3,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "monitor/core/scoped_flag.h"
+#include "monitor/core/boxes/scoped_flag.h"
 
 namespace lw {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "monitor/core/message_box.h"
+#include "monitor/core/boxes/message_box.h"
 #include "monitor/serial/comm_device.h"
 #include "monitor/serial/wait_services.h"
 

@@ -2,8 +2,8 @@
 // is told which.
 #pragma once
 
-#include "monitor/core/message_box.h"
-#include "monitor/core/settings.h"
+#include "monitor/core/boxes/message_box.h"
+#include "monitor/core/settings/settings.h"
 #include "monitor/core/window/main_window_services.h"
 
 namespace lw {

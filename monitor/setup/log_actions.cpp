@@ -1,6 +1,6 @@
 #include "monitor/setup/log_actions.h"
 
-#include "monitor/core/connection_log_text.h"
+#include "monitor/core/tracking/connection_log_text.h"
 
 namespace lw {
 namespace {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "monitor/core/message_box.h"
-#include "monitor/core/settings.h"
+#include "monitor/core/boxes/message_box.h"
+#include "monitor/core/settings/settings.h"
 #include "monitor/setup/setup_services.h"
 
 namespace lw {

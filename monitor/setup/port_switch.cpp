@@ -1,6 +1,6 @@
 #include "monitor/setup/port_switch.h"
 
-#include "monitor/core/settings_store.h"
+#include "monitor/core/settings/settings_store.h"
 #include "monitor/core/window/startup_values.h"
 
 namespace lw {

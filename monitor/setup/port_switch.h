@@ -6,12 +6,12 @@
 #include <functional>
 #include <memory>
 
-#include "monitor/core/clock.h"
-#include "monitor/core/connection_state.h"
-#include "monitor/core/line_state.h"
-#include "monitor/core/profile_file.h"
-#include "monitor/core/settings.h"
-#include "monitor/core/system_appearance.h"
+#include "monitor/core/sampling/line_state.h"
+#include "monitor/core/settings/profile_file.h"
+#include "monitor/core/settings/settings.h"
+#include "monitor/core/settings/system_appearance.h"
+#include "monitor/core/time/clock.h"
+#include "monitor/core/tracking/connection_state.h"
 #include "monitor/core/window/main_window_services.h"
 #include "monitor/core/window/setup_caption.h"
 

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "monitor/controls/vex_spin_edit.h"
-#include "monitor/core/connection_setup_link.h"
+#include "monitor/core/tracking/connection_setup_link.h"
 #include "monitor/forms/form.h"
 #include "monitor/setup/controls/control_builder.h"
 #include "monitor/setup/controls/dialog_controls.h"

@@ -1,7 +1,7 @@
 // ChangeForm's steps, in the order they run: every control is given what the settings (and
 // the system) say now.
-#include "monitor/core/auto_reset.h"
-#include "monitor/core/connection_log_text.h"
+#include "monitor/core/tracking/auto_reset.h"
+#include "monitor/core/tracking/connection_log_text.h"
 #include "monitor/setup/setup_dialog.h"
 #include "monitor/setup/setup_values.h"
 #include "monitor/setup/system_entries.h"

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "monitor/core/clock.h"
-#include "monitor/core/connection_log_file.h"
-#include "monitor/core/connection_state.h"
+#include "monitor/core/boxes/message_box.h"
 #include "monitor/core/drawing/panel_size.h"
-#include "monitor/core/line_state.h"
-#include "monitor/core/message_box.h"
-#include "monitor/core/settings.h"
-#include "monitor/core/sound_rule.h"
+#include "monitor/core/sampling/line_state.h"
+#include "monitor/core/settings/settings.h"
+#include "monitor/core/time/clock.h"
+#include "monitor/core/tracking/connection_log_file.h"
+#include "monitor/core/tracking/connection_state.h"
+#include "monitor/core/tracking/sound_rule.h"
 #include "monitor/core/window/main_window_services.h"
 #include "monitor/setup/discovery.h"
 #include "monitor/setup/registry.h"

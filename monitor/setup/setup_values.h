@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "monitor/core/day_count.h"
+#include "monitor/core/time/day_count.h"
 
 namespace lw {
 

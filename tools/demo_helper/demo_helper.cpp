@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/core/win32/tests/dialer_stand_in.h"
+#include "monitor/core/sampling/win32/tests/dialer_stand_in.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "monitor/core/drawing/recolour.h"
 #include "monitor/core/drawing/title_display.h"
 #include "monitor/core/drawing/tray_hint.h"
-#include "monitor/core/settings.h"
+#include "monitor/core/settings/settings.h"
 
 namespace lw {
 

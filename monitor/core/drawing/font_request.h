@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "monitor/core/settings.h"
+#include "monitor/core/settings/settings.h"
 
 namespace lw {
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "monitor/core/line_state.h"
-#include "monitor/core/settings.h"
+#include "monitor/core/sampling/line_state.h"
+#include "monitor/core/settings/settings.h"
 
 namespace lw {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "monitor/core/line_state.h"
+#include "monitor/core/sampling/line_state.h"
 
 namespace lw {
 

@@ -4,7 +4,7 @@
 
 #include "monitor/core/drawing/high_speed.h"
 #include "monitor/core/drawing/panel_text.h"
-#include "monitor/core/duration_text.h"
+#include "monitor/core/time/duration_text.h"
 
 namespace lw {
 

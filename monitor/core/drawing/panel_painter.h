@@ -7,14 +7,14 @@
 #include <memory>
 #include <string>
 
-#include "monitor/core/clock.h"
-#include "monitor/core/connection_state.h"
 #include "monitor/core/drawing/drawing_services.h"
 #include "monitor/core/drawing/lamp_layouts.h"
-#include "monitor/core/line_sampler.h"
-#include "monitor/core/line_state.h"
-#include "monitor/core/settings.h"
-#include "monitor/core/system_appearance.h"
+#include "monitor/core/sampling/line_sampler.h"
+#include "monitor/core/sampling/line_state.h"
+#include "monitor/core/settings/settings.h"
+#include "monitor/core/settings/system_appearance.h"
+#include "monitor/core/time/clock.h"
+#include "monitor/core/tracking/connection_state.h"
 
 namespace lw {
 

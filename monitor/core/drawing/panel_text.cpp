@@ -1,7 +1,7 @@
 #include "monitor/core/drawing/panel_text.h"
 
 #include "monitor/core/drawing/lamp_layouts.h"
-#include "monitor/core/duration_text.h"
+#include "monitor/core/time/duration_text.h"
 
 namespace lw {
 namespace {

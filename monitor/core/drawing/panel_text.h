@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "monitor/core/connection_state.h"
-#include "monitor/core/day_count.h"
-#include "monitor/core/line_state.h"
-#include "monitor/core/settings.h"
+#include "monitor/core/sampling/line_state.h"
+#include "monitor/core/settings/settings.h"
+#include "monitor/core/time/day_count.h"
+#include "monitor/core/tracking/connection_state.h"
 
 namespace lw {
 

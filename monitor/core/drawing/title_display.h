@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "monitor/core/drawing/panel_size.h"
-#include "monitor/core/settings.h"
+#include "monitor/core/settings/settings.h"
 
 namespace lw {
 

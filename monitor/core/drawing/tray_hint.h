@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "monitor/core/line_state.h"
-#include "monitor/core/settings.h"
+#include "monitor/core/sampling/line_state.h"
+#include "monitor/core/settings/settings.h"
 
 namespace lw {
 

@@ -7,16 +7,16 @@
 #include <utility>
 #include <vector>
 
-#include "monitor/core/connection_state.h"
-#include "monitor/core/connection_tracker.h"
-#include "monitor/core/line_state.h"
-#include "monitor/core/settings.h"
+#include "monitor/core/sampling/line_state.h"
+#include "monitor/core/settings/settings.h"
+#include "monitor/core/tracking/connection_state.h"
+#include "monitor/core/tracking/connection_tracker.h"
+#include "monitor/core/tracking/window_actions.h"
 #include "monitor/core/window/command_line.h"
 #include "monitor/core/window/main_commands.h"
 #include "monitor/core/window/main_window_services.h"
 #include "monitor/core/window/modal_boxes.h"
 #include "monitor/core/window/setup_caption.h"
-#include "monitor/core/window_actions.h"
 #include "monitor/forms/form.h"
 #include "monitor/forms/popup_menu.h"
 

@@ -1,5 +1,5 @@
 // The main window's creation sequence, in the order the monitor has always followed.
-#include "monitor/core/settings_store.h"
+#include "monitor/core/settings/settings_store.h"
 #include "monitor/core/window/main_window.h"
 #include "monitor/core/window/main_window_texts.h"
 #include "monitor/core/window/port_decision.h"

@@ -1,7 +1,7 @@
 // The about box and the settings dialog, opened from the main window.
 #include <cstdlib>
 
-#include "monitor/core/scoped_flag.h"
+#include "monitor/core/boxes/scoped_flag.h"
 #include "monitor/core/window/main_window.h"
 #include "monitor/core/window/startup_values.h"
 

@@ -1,7 +1,7 @@
 // Leaving the monitor: the question while connected, and the exit sequence.
 #include <optional>
 
-#include "monitor/core/settings_store.h"
+#include "monitor/core/settings/settings_store.h"
 #include "monitor/core/window/main_window.h"
 #include "monitor/core/window/main_window_texts.h"
 

@@ -9,18 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "monitor/core/clock.h"
-#include "monitor/core/connection_log_file.h"
-#include "monitor/core/connection_setup_link.h"
-#include "monitor/core/connection_tracker.h"
-#include "monitor/core/day_count.h"
+#include "monitor/core/boxes/message_box.h"
 #include "monitor/core/drawing/panel_size.h"
-#include "monitor/core/line_sampler.h"
-#include "monitor/core/line_state.h"
-#include "monitor/core/message_box.h"
-#include "monitor/core/profile_file.h"
-#include "monitor/core/sound_rule.h"
-#include "monitor/core/system_appearance.h"
+#include "monitor/core/sampling/line_sampler.h"
+#include "monitor/core/sampling/line_state.h"
+#include "monitor/core/settings/profile_file.h"
+#include "monitor/core/settings/system_appearance.h"
+#include "monitor/core/time/clock.h"
+#include "monitor/core/time/day_count.h"
+#include "monitor/core/tracking/connection_log_file.h"
+#include "monitor/core/tracking/connection_setup_link.h"
+#include "monitor/core/tracking/connection_tracker.h"
+#include "monitor/core/tracking/sound_rule.h"
 #include "monitor/forms/form.h"
 
 namespace lw {

@@ -1,6 +1,6 @@
 #include "monitor/core/window/modal_boxes.h"
 
-#include "monitor/core/scoped_flag.h"
+#include "monitor/core/boxes/scoped_flag.h"
 
 namespace lw {
 

@@ -2,7 +2,7 @@
 // up so that the drawing leaves the window's state alone.
 #pragma once
 
-#include "monitor/core/message_box.h"
+#include "monitor/core/boxes/message_box.h"
 
 namespace lw {
 

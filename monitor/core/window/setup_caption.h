@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "monitor/core/settings.h"
+#include "monitor/core/settings/settings.h"
 
 namespace lw {
 

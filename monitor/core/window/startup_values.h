@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "monitor/core/day_count.h"
+#include "monitor/core/time/day_count.h"
 
 namespace lw {
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "monitor/core/message_box.h"
+#include "monitor/core/boxes/message_box.h"
 #include "monitor/serial/qc_com32.h"
 
 namespace lw {

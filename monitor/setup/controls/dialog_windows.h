@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "monitor/controls/control_windows.h"
-#include "monitor/core/day_count.h"
-#include "monitor/core/settings.h"
+#include "monitor/core/settings/settings.h"
+#include "monitor/core/time/day_count.h"
 #include "monitor/forms/component.h"
 #include "monitor/forms/system_window.h"
 

@@ -3,7 +3,7 @@
 // editor, and the driver switch.
 #include <gtest/gtest.h>
 
-#include "monitor/core/day_count.h"
+#include "monitor/core/time/day_count.h"
 #include "monitor/setup/driver_switch.h"
 #include "monitor/setup/log_actions.h"
 #include "monitor/setup/setup_values.h"

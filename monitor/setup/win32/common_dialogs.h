@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "monitor/core/win32/message_box.h"
+#include "monitor/core/boxes/win32/message_box.h"
 #include "monitor/setup/setup_services.h"
 
 namespace lw {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "monitor/core/settings.h"
+#include "monitor/core/settings/settings.h"
 #include "monitor/forms/win32/form_window.h"
 #include "monitor/setup/discovery.h"
 #include "monitor/setup/registry.h"

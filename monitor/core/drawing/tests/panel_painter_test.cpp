@@ -7,8 +7,8 @@
 
 #include "monitor/core/drawing/panel_painter.h"
 #include "monitor/core/drawing/tests/fakes/drawing_fakes.h"
-#include "monitor/core/tests/fakes/connection_fakes.h"
-#include "monitor/core/tests/fakes/fake_system.h"
+#include "monitor/core/settings/tests/fakes/fake_system.h"
+#include "monitor/core/tracking/tests/fakes/connection_fakes.h"
 
 namespace lw {
 namespace {

@@ -1,7 +1,7 @@
 #include "monitor/core/drawing/win32/panel_drawing.h"
 
 #include "monitor/core/drawing/win32/panel_surface.h"
-#include "monitor/core/win32/appearance.h"
+#include "monitor/core/settings/win32/appearance.h"
 
 namespace lw {
 

@@ -1,7 +1,7 @@
 // The helper driver's life and the modem's initialisation, for the main window.
 #pragma once
 
-#include "monitor/core/win32/driver_device.h"
+#include "monitor/core/sampling/win32/driver_device.h"
 #include "monitor/core/window/main_window_services.h"
 #include "monitor/serial/win32/qc_com32.h"
 

@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "monitor/core/win32/private_profile.h"
+#include "monitor/core/settings/win32/private_profile.h"
 #include "monitor/core/window/command_line.h"
 #include "monitor/core/window/main_commands.h"
 

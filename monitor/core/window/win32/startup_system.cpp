@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "monitor/core/win32/sampling_comm_port.h"
+#include "monitor/core/sampling/win32/sampling_comm_port.h"
 #include "monitor/forms/win32/application_window.h"
 
 namespace lw {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/core/win32/message_box.h"
+#include "monitor/core/boxes/win32/message_box.h"
 #include "monitor/serial/modem_init.h"
 #include "monitor/serial/win32/qc_com32.h"
 #include "monitor/serial/win32/tests/serial_port_fixture.h"

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "monitor/core/tests/fakes/fake_profile.h"
-#include "monitor/core/tests/fakes/fake_system.h"
+#include "monitor/core/settings/tests/fakes/fake_profile.h"
+#include "monitor/core/settings/tests/fakes/fake_system.h"
 #include "monitor/core/window/tests/fakes/main_window_fakes.h"
 #include "monitor/setup/discovery.h"
 #include "monitor/setup/registry.h"

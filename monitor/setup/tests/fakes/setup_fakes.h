@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "monitor/controls/tests/fakes/fake_controls.h"
-#include "monitor/core/tests/fakes/connection_fakes.h"
-#include "monitor/core/tests/fakes/fake_system.h"
+#include "monitor/core/settings/tests/fakes/fake_system.h"
+#include "monitor/core/tracking/tests/fakes/connection_fakes.h"
 #include "monitor/core/window/tests/fakes/main_window_fakes.h"
 #include "monitor/forms/tests/fakes/fake_windows.h"
 #include "monitor/setup/controls/dialog_windows.h"

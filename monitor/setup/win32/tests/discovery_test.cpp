@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "monitor/core/win32/appearance.h"
-#include "monitor/core/win32/private_profile.h"
-#include "monitor/core/win32/system_clock.h"
+#include "monitor/core/settings/win32/appearance.h"
+#include "monitor/core/settings/win32/private_profile.h"
+#include "monitor/core/time/win32/system_clock.h"
 #include "monitor/core/window/win32/startup_system.h"
 #include "monitor/core/window/win32/tests/window_test_support.h"
 #include "monitor/setup/discovery.h"

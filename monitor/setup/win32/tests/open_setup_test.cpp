@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/core/connection_log_text.h"
+#include "monitor/core/tracking/connection_log_text.h"
 #include "monitor/core/window/main_commands.h"
 #include "monitor/core/window/win32/main_form.h"
 #include "monitor/core/window/win32/tests/window_test_support.h"

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "monitor/core/connection_log_text.h"
-#include "monitor/core/win32/connection_log_file.h"
+#include "monitor/core/tracking/connection_log_text.h"
+#include "monitor/core/tracking/win32/connection_log_file.h"
 #include "monitor/forms/win32/tests/application_test.h"
 #include "monitor/forms/win32/tests/window_pictures.h"
 #include "monitor/setup/system_entries.h"

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "monitor/core/connection_tracker.h"
 #include "monitor/core/drawing/tests/fakes/drawing_fakes.h"
 #include "monitor/core/drawing/win32/panel_drawing.h"
-#include "monitor/core/tests/fakes/connection_fakes.h"
-#include "monitor/core/tests/fakes/fake_system.h"
+#include "monitor/core/settings/tests/fakes/fake_system.h"
+#include "monitor/core/tracking/connection_tracker.h"
+#include "monitor/core/tracking/tests/fakes/connection_fakes.h"
 #include "monitor/forms/win32/tests/window_pictures.h"
 
 namespace lw::testing {

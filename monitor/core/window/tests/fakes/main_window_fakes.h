@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "monitor/core/tests/fakes/connection_fakes.h"
-#include "monitor/core/tests/fakes/fake_profile.h"
-#include "monitor/core/tests/fakes/fake_system.h"
+#include "monitor/core/settings/tests/fakes/fake_profile.h"
+#include "monitor/core/settings/tests/fakes/fake_system.h"
+#include "monitor/core/tracking/tests/fakes/connection_fakes.h"
 #include "monitor/core/window/main_window.h"
 #include "monitor/forms/tests/fakes/fake_windows.h"
 

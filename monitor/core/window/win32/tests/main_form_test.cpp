@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "monitor/core/win32/tests/dialer_stand_in.h"
+#include "monitor/core/sampling/win32/tests/dialer_stand_in.h"
 #include "monitor/core/window/main_commands.h"
 #include "monitor/core/window/win32/tests/window_test_support.h"
 
