@@ -38,7 +38,7 @@ class Modem : public testing::FakeRegisters {
     testing::FakeDriver& driver_;
 };
 
-class ConnectionCycleTest : public ::testing::Test {
+class ConnectionCycleTest : public ::testing::Test, protected testing::TickRig {
   protected:
     ConnectionCycleTest() {
         fakes.driver.watched = "COM2";
@@ -90,25 +90,12 @@ class ConnectionCycleTest : public ::testing::Test {
         return lit;
     }
 
-    MonitorSettings settings;
-    SamplingState sampling;
-    ConnectionState connection;
-    testing::FakeClock clock;
     testing::FakeSources fakes;
     Modem modem{fakes.driver};
     SignalSampler sampler{{fakes.driver, modem, fakes.lights, fakes.launcher, fakes.dialer,
                            fakes.statistics, fakes.commPorts, fakes.clock}};
-    testing::RecordingSounds sounds;
-    testing::ScriptedBoxes boxes;
-    testing::MemoryLogFiles logs;
-    testing::FixedDateFormat dates;
-    testing::RecordingWindow window{connection};
-    testing::RecordingDialog dialog;
-    ConnectionTracker tracker{settings,
-                              sampling,
-                              connection,
-                              {clock, sampler, sounds, boxes, logs, dates, window, dialog},
-                              {kDcd, "C:\\LW\\LINEWINK.RI"}};
+    ConnectionTracker tracker{
+        settings, sampling, connection, Services(sampler), {kDcd, "C:\\LW\\LINEWINK.RI"}};
 };
 
 TEST_F(ConnectionCycleTest, DialConnectIdleWarnAndHangUp) {

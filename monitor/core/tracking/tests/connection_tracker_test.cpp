@@ -13,7 +13,7 @@ using testing::FakeClock;
 const std::string kDcd = "C:\\LW\\LINEWINK.DCD";
 const std::string kRi = "C:\\LW\\LINEWINK.RI";
 
-class TrackerTest : public ::testing::Test {
+class TrackerTest : public ::testing::Test, protected testing::TickRig {
   protected:
     TrackerTest() {
         settings.DefaultPort = 2;
@@ -35,22 +35,8 @@ class TrackerTest : public ::testing::Test {
     }
     void Carrier(bool up) { sampler.next.CD = up ? 1 : 0; }
 
-    MonitorSettings settings;
-    SamplingState sampling;
-    ConnectionState connection;
-    FakeClock clock;
     testing::ScriptedSampler sampler;
-    testing::RecordingSounds sounds;
-    testing::ScriptedBoxes boxes;
-    testing::MemoryLogFiles logs;
-    testing::FixedDateFormat dates;
-    testing::RecordingWindow window{connection};
-    testing::RecordingDialog dialog;
-    ConnectionTracker tracker{settings,
-                              sampling,
-                              connection,
-                              {clock, sampler, sounds, boxes, logs, dates, window, dialog},
-                              {kDcd, kRi}};
+    ConnectionTracker tracker{settings, sampling, connection, Services(sampler), {kDcd, kRi}};
 };
 
 TEST_F(TrackerTest, NothingHappensWithoutAPort) {

@@ -8,10 +8,9 @@ namespace lw {
 namespace {
 
 using testing::CallLog;
-
-const std::string kMain = "LineWinker: Main";
-const std::string kCom1 = "LineWinker on COM1";
-const std::string kCom2 = "LineWinker on COM2";
+using testing::kCom1;
+using testing::kCom2;
+using testing::kMain;
 
 class MainWindowCommandsTest : public ::testing::Test {
   protected:

@@ -7,11 +7,10 @@ namespace lw {
 namespace {
 
 using testing::CallLog;
-
-const std::string kMain = "LineWinker: Main";
-const std::string kCom1 = "LineWinker on COM1";
-const std::string kCom2 = "LineWinker on COM2";
-const std::string kCom3 = "LineWinker on COM3";
+using testing::kCom1;
+using testing::kCom2;
+using testing::kCom3;
+using testing::kMain;
 
 class MainWindowTest : public ::testing::Test {
   protected:

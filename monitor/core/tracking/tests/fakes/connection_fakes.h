@@ -11,8 +11,10 @@
 
 #include "monitor/core/boxes/message_box.h"
 #include "monitor/core/sampling/line_sampler.h"
+#include "monitor/core/settings/tests/fakes/fake_system.h"
 #include "monitor/core/tracking/connection_log_file.h"
 #include "monitor/core/tracking/connection_setup_link.h"
+#include "monitor/core/tracking/connection_tracker.h"
 #include "monitor/core/tracking/sound_rule.h"
 #include "monitor/core/tracking/window_actions.h"
 
@@ -154,6 +156,25 @@ class RecordingDialog : public SetupDialogLink {
     std::vector<std::string> labels;
     int cleared = 0;
     int refreshes = 0;
+};
+
+// The records of the tick and stand-ins for all it reaches but the line sampler, which each
+// test brings: a tracker is made with Services(sampler).
+struct TickRig {
+    TickServices Services(LineSampler& sampler) {
+        return {clock, sampler, sounds, boxes, logs, dates, window, dialog};
+    }
+
+    MonitorSettings settings;
+    SamplingState sampling;
+    ConnectionState connection;
+    FakeClock clock;
+    RecordingSounds sounds;
+    ScriptedBoxes boxes;
+    MemoryLogFiles logs;
+    FixedDateFormat dates;
+    RecordingWindow window{connection};
+    RecordingDialog dialog;
 };
 
 }  // namespace lw::testing

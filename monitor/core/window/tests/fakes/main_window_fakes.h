@@ -16,6 +16,12 @@
 
 namespace lw::testing {
 
+// Sections of the settings file.
+inline const std::string kMain = "LineWinker: Main";
+inline const std::string kCom1 = "LineWinker on COM1";
+inline const std::string kCom2 = "LineWinker on COM2";
+inline const std::string kCom3 = "LineWinker on COM3";
+
 class RecordingView : public MainWindowView {
   public:
     explicit RecordingView(CallLog& log) : log_(log) {}
