@@ -199,6 +199,18 @@ bool Win32FileSystem::ListDirectory(const std::string& path, std::vector<Directo
     return complete;
 }
 
+std::vector<std::string> FileNamesIn(const std::string& directory) {
+    std::vector<DirectoryEntry> entries;
+    Win32FileSystem().ListDirectory(directory, entries);
+    std::vector<std::string> names;
+    for (const DirectoryEntry& entry : entries) {
+        if (!entry.Directory) {
+            names.push_back(entry.Name);
+        }
+    }
+    return names;
+}
+
 std::string Win32FileSystem::CurrentDirectory() {
     return AskForPath([](char* buffer, UINT size) { return GetCurrentDirectoryA(size, buffer); });
 }

@@ -38,4 +38,7 @@ class Win32FileSystem : public FileSystem {
                            const std::string& key, const std::string& value) override;
 };
 
+// The names of the files, not the directories, in `directory`.
+std::vector<std::string> FileNamesIn(const std::string& directory);
+
 }  // namespace aw

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "installer/controller/win32/win32_file_system.h"
 #include "installer/controller/win32/win32_registry_access.h"
 
 namespace aw {
@@ -103,19 +104,7 @@ bool Win32LinkStore::RemoveFile(const std::string& path) {
 }
 
 std::vector<std::string> Win32LinkStore::FileNames(const std::string& directory) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            names.emplace_back(found.cFileName);
-        }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
+    return FileNamesIn(directory);
 }
 
 bool Win32LinkStore::WriteLink(const std::string& path, const ShellLink& link) {

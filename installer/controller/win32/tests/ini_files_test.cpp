@@ -12,7 +12,6 @@
 namespace aw {
 namespace {
 
-using testing::FilesIn;
 using testing::ReadText;
 using testing::WriteText;
 
@@ -100,7 +99,7 @@ TEST_F(IniFilesTest, EveryOperationLeavesExactlyTheExpectedBytes) {
         SCOPED_TRACE(step.What);
         ASSERT_TRUE(step.Run(installer, path));
         EXPECT_EQ(ReadText(path), step.Expected);
-        EXPECT_EQ(FilesIn(directory), std::vector<std::string>{"app.ini"});
+        EXPECT_EQ(FileNamesIn(directory), std::vector<std::string>{"app.ini"});
     }
     EXPECT_TRUE(report.Errors.empty());
 }
@@ -126,7 +125,7 @@ TEST_F(IniFilesTest, AFileThatCannotBeReplacedStaysAsItWasAndNoTemporaryFileIsLe
     EXPECT_FALSE(installer.InsertIniEntry(path, "Main", "x", "1", 0));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(ReadText(path), kStart);
-    EXPECT_EQ(FilesIn(directory), std::vector<std::string>{"app.ini"});
+    EXPECT_EQ(FileNamesIn(directory), std::vector<std::string>{"app.ini"});
     EXPECT_EQ(report.Errors, std::vector<std::string>{"Unable to insert INI entry x"});
     EXPECT_TRUE(log.Records.empty());
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "installer/controller/win32/win32_file_system.h"
+
 namespace aw::testing {
 
 inline std::string ReadText(const std::string& path) {
@@ -39,26 +41,9 @@ inline bool WaitForFile(const std::string& path) {
     return true;
 }
 
-// The names of the files, not the directories, in `directory`.
-inline std::vector<std::string> FilesIn(const std::string& directory) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            names.emplace_back(found.cFileName);
-        }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
 // Removes `directory` with the files in it; it holds no directories.
 inline void RemoveDirectoryAndFiles(const std::string& directory) {
-    for (const std::string& name : FilesIn(directory)) {
+    for (const std::string& name : FileNamesIn(directory)) {
         DeleteFileA((directory + "\\" + name).c_str());
     }
     RemoveDirectoryA(directory.c_str());
