@@ -57,6 +57,53 @@ void ShowProgressLines(Installer& installer, const FileRequest& request,
         InsertIntoText(questions.Text(text::kTo), request.DestinationPath));
 }
 
+// What the copy needs to know of the new file before it starts.
+struct NewFile {
+    NewFileFacts Facts;
+    std::uint32_t SizeKiB = 0;
+    SystemTime Stamp;
+};
+
+NewFile DescribeNewFile(FileSystem& files, const FileRequest& request,
+                        const std::string& sourcePath) {
+    NewFile file{{0, sourcePath}, 0, {}};
+    if (const DistributionEntry* entry = request.Entry) {
+        file.Facts.Size = entry->Size;
+        const bool copiedAsStored = entry->Compressed != 0 && !Compressed(request);
+        file.SizeKiB = (copiedAsStored ? entry->StoredSize : entry->Size) / 1024;
+        file.Stamp = entry->Stamp;
+        return file;
+    }
+    file.Facts.Size = Compressed(request) ? ExpandedSize(files, sourcePath)
+                                          : files.FileSize(sourcePath).value_or(0);
+    file.SizeKiB = file.Facts.Size / 1024;
+    file.Stamp = files.LastWriteTime(sourcePath).value_or(SystemTime{});
+    return file;
+}
+
+CopyPlugIns MakePlugIns(Installer& installer, const FileRequest& request,
+                        const std::string& sourcePath, const NewFileFacts& newFile) {
+    CopyPlugIns plugIns;
+    plugIns.Source = MakeSource(installer, request, sourcePath);
+    plugIns.Criterion = MakeCriterion(request.Criterion, request.Comparison, newFile);
+    if (request.DestinationKind == 1) {
+        plugIns.Destination = std::make_unique<AppendDestination>();
+    } else {
+        plugIns.Destination = std::make_unique<CreateDestination>();
+    }
+    if (request.Entry != nullptr) {
+        plugIns.Progress = std::make_unique<GaugeProgress>();
+    } else {
+        plugIns.Progress = std::make_unique<MessagePumpProgress>();
+    }
+    if (request.Shared != 0) {
+        plugIns.Completion = std::make_unique<SharedCountIncrement>();
+    } else if (request.Criterion == kAwverCriterion) {
+        plugIns.Completion = std::make_unique<VersionWriter>();
+    }
+    return plugIns;
+}
+
 }  // namespace
 
 void Installer::InstallFile(FileRequest& request) {
@@ -67,54 +114,20 @@ void Installer::InstallFile(FileRequest& request) {
         CheckFailed(__LINE__);
         return;
     }
-    const DistributionEntry* entry = request.Entry;
     const std::string sourcePath = SourcePath(*this, request);
-
-    NewFileFacts newFile{0, sourcePath};
-    std::uint32_t sizeKiB = 0;
-    SystemTime stamp;
-    if (entry != nullptr) {
-        newFile.Size = entry->Size;
-        sizeKiB =
-            (entry->Compressed != 0 && !Compressed(request) ? entry->StoredSize : entry->Size) /
-            1024;
-        stamp = entry->Stamp;
-    } else {
-        newFile.Size = Compressed(request) ? ExpandedSize(services_.files, sourcePath)
-                                           : services_.files.FileSize(sourcePath).value_or(0);
-        sizeKiB = newFile.Size / 1024;
-        stamp = services_.files.LastWriteTime(sourcePath).value_or(SystemTime{});
-    }
+    const NewFile newFile = DescribeNewFile(services_.files, request, sourcePath);
     ShowProgressLines(*this, request, sourcePath);
 
-    CopyPlugIns plugIns;
-    plugIns.Source = MakeSource(*this, request, sourcePath);
-    plugIns.Criterion = MakeCriterion(request.Criterion, request.Comparison, newFile);
-    if (request.DestinationKind == 1) {
-        plugIns.Destination = std::make_unique<AppendDestination>();
-    } else {
-        plugIns.Destination = std::make_unique<CreateDestination>();
-    }
-    if (entry != nullptr) {
-        plugIns.Progress = std::make_unique<GaugeProgress>();
-    } else {
-        plugIns.Progress = std::make_unique<MessagePumpProgress>();
-    }
-    if (request.Shared != 0) {
-        plugIns.Completion = std::make_unique<SharedCountIncrement>();
-    } else if (request.Criterion == kAwverCriterion) {
-        plugIns.Completion = std::make_unique<VersionWriter>();
-    }
-
-    CopyJob job(*this, std::move(plugIns), request.DestinationPath);
-    job.SizeKiB = sizeKiB;
+    CopyJob job(*this, MakePlugIns(*this, request, sourcePath, newFile.Facts),
+                request.DestinationPath);
+    job.SizeKiB = newFile.SizeKiB;
     job.InUsePolicy = request.InUsePolicy;
     job.SetTime = request.TimeStampPolicy == 0;
     job.Interactive = !silent_;
     job.ForceTemporary =
         request.Criterion == kVersionCriterion &&
-        ((entry != nullptr && services_.media.VolumeStorage()) || Compressed(request));
-    job.TimeStamp = stamp;
+        ((request.Entry != nullptr && services_.media.VolumeStorage()) || Compressed(request));
+    job.TimeStamp = newFile.Stamp;
     request.State = job.Run();
     if (request.State != FileState::Installed) {
         return;
