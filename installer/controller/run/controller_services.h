@@ -152,6 +152,8 @@ class ControllerServices : public ErrorReport {
     // Programs and questions.
     virtual bool ExecuteProgram(ExecuteRequest& request) = 0;
     virtual CompletionAnswer SetCompletion(CompletionRequest& request) = 0;
+    // The run's completion status as the completion events left it (0 before any).
+    virtual std::int32_t CompletionStatus() = 0;
     virtual bool ShowMessage(MessageRequest& request) = 0;
     virtual bool AskThreeButtons(MessageRequest& request) = 0;
     virtual bool PromptText(PromptRequest& request) = 0;
