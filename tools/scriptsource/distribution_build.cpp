@@ -147,8 +147,10 @@ std::string WriteFirstDisk(const fs::path& firstDisk, const std::vector<std::uin
         }
         const fs::path target =
             firstDisk / (launcher ? fs::path("setup.exe") : companions[i].Path.filename());
-        if (!fs::copy_file(companions[i].Path, target, fs::copy_options::overwrite_existing,
-                           error)) {
+        if (fs::exists(target, error)) {
+            return target.string() + ": a packed file has the name of this program";
+        }
+        if (!fs::copy_file(companions[i].Path, target, error)) {
             return target.string() + ": cannot be written (" + error.message() + ")";
         }
     }

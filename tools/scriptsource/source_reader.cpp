@@ -63,11 +63,13 @@ std::string SourcePlan::SourcePlaceOf(const std::string& canonicalPath) const {
     const std::pair<std::string, std::string>* best = nullptr;
     for (const auto& place : Places) {
         const std::string& prefix = place.first;
+        if (!canonicalPath.starts_with(prefix)) {
+            continue;
+        }
         const bool bounded = canonicalPath.size() == prefix.size() ||
                              canonicalPath[prefix.size()] == '.' ||
                              canonicalPath[prefix.size()] == '[';
-        if (canonicalPath.starts_with(prefix) && bounded &&
-            (best == nullptr || prefix.size() > best->first.size())) {
+        if (bounded && (best == nullptr || prefix.size() > best->first.size())) {
             best = &place;
         }
     }
