@@ -31,9 +31,14 @@ void ListEvents(const EventRegistry& registry, std::ostream& out) {
     for (const auto& [name, event] : templates.Events) {
         out << name << " (type code " << event["typeCode"] << ")\n";
         for (const auto& [field, value] : event.items()) {
-            if (field != "class" && field != "typeCode") {
-                out << "  " << field << ": " << value.dump(-1, ' ', true) << '\n';
+            if (field == "class" || field == "typeCode") {
+                continue;
             }
+            // A source names the files of a list by their groups.
+            out << "  " << field << ": "
+                << (value.contains("IFLIST") ? "[] (ids of file groups)"
+                                             : value.dump(-1, ' ', true))
+                << '\n';
         }
     }
 }
@@ -77,6 +82,10 @@ int RunScriptSource(const std::vector<std::string>& args, std::ostream& out, std
     }
     request.Source = operands[0];
     request.Output = operands[1];
+    // "out/" names the folder "out", beside which the scratch folder goes.
+    if (!request.Output.has_filename()) {
+        request.Output = request.Output.parent_path();
+    }
     const std::string problem = BuildDistribution(request, registry, out);
     if (!problem.empty()) {
         err << problem << '\n';

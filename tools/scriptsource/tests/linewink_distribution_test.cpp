@@ -71,6 +71,12 @@ TEST_F(LineWinkDistributionTest, WelcomeFolderDialogAndComponentChoice) {
     EXPECT_EQ(components, (std::vector<std::string>{"LineWink", "Sounds", "Start with Windows"}));
 }
 
+TEST_F(LineWinkDistributionTest, TheScriptBuildsBackFromItsDumpByteForByte) {
+    const ScriptBuild rebuilt = BuildScriptFile(script, registry);
+    EXPECT_EQ(rebuilt.Error, "");
+    EXPECT_EQ(rebuilt.Bytes, Output("disk001/install.inf"));
+}
+
 TEST_F(LineWinkDistributionTest, SettingsMenuUninstallEntryAndCompletion) {
     const std::vector<Json> ini = Events("WriteIni");
     ASSERT_FALSE(ini.empty());
