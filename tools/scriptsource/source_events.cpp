@@ -156,9 +156,11 @@ bool SourceReader::Control(const Json& control, const std::string& path, Json& o
         // A list's items may be given one by one.
         if (value.is_array() && i == 2) {
             std::string lines;
-            for (const Json& item : value) {
-                lines += (lines.empty() ? "" : "\r\n") +
-                         (item.is_string() ? item.get<std::string>() : "");
+            for (std::size_t item = 0; item < value.size(); ++item) {
+                if (!value[item].is_string()) {
+                    return Fail(Element(place, item), "expected a string");
+                }
+                lines += (item == 0 ? "" : "\r\n") + value[item].get<std::string>();
             }
             value = lines;
         }

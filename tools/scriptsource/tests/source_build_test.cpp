@@ -4,10 +4,12 @@
 
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "tools/common/file_bytes.h"
 #include "tools/scriptdump/script_json.h"
 #include "tools/scriptsource/file_groups.h"
+#include "tools/scriptsource/scriptsource_command.h"
 #include "tools/scriptsource/tests/source_fixture.h"
 
 namespace aw::testing {
@@ -73,6 +75,15 @@ TEST_F(SourceBuildTest, VolumesBeginWithTheLauncher) {
     ASSERT_GT(volume.size(), launcher.size());
     EXPECT_TRUE(std::equal(launcher.begin(), launcher.end(), volume.begin()));
     EXPECT_EQ(Dump("install.inf")["BuildSet"]["BLDINFO"][0]["diskMapValue"], 1);
+}
+
+TEST(ScriptSourceCommandTest, AnswersHelpAndRefusesUnknownOptions) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunScriptSource({"--help"}, out, err), 0);
+    EXPECT_NE(out.str().find("usage: scriptsource"), std::string::npos);
+    EXPECT_EQ(RunScriptSource({"--disk", "a.json", "out"}, out, err), 1);
+    EXPECT_NE(err.str().find("unknown option --disk"), std::string::npos);
 }
 
 TEST(NameMatchesTest, StarsAndQuestionMarksIgnoringCase) {
