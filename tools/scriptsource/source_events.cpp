@@ -203,6 +203,9 @@ bool SourceReader::Events(const Json& source) {
             return Fail(Element("events", i) + ".id", "another event has the id \"" + id + "\"");
         }
     }
+    if (!CustomEventsHandled(*found)) {
+        return false;
+    }
     Json& events = script()["EVENT"];
     for (std::size_t i = 0; i < found->size(); ++i) {
         Json event;
@@ -213,6 +216,19 @@ bool SourceReader::Events(const Json& source) {
             explicitlyBound_.insert(static_cast<std::int32_t>(i));
         }
         events.push_back(std::move(event));
+    }
+    return true;
+}
+
+// Without the custom handler, the run stops at these custom events with status 1.
+bool SourceReader::CustomEventsHandled(const Json& events) {
+    for (std::size_t i = 0; i < events.size() && !plan_.CustomHandler; ++i) {
+        const Json name = events[i].value("event", Json());
+        if (name == "CustomNote" || name == "CustomStep" || name == "CustomValue") {
+            return Fail(Member(Element("events", i), "event"),
+                        "a custom event stops the run unless the source sets \"customHandler\": "
+                        "true");
+        }
     }
     return true;
 }
@@ -248,9 +264,17 @@ bool SourceReader::EventFileLists(const Json& event, const std::string& path,
         if (list == fields.end() || !out.contains(key)) {
             continue;
         }
-        std::set<bool> compression;
-        if (!FileReferences(*list, Member(path, key), out[key], &compression)) {
+        std::vector<const Group*> groups;
+        if (!FileReferences(*list, Member(path, key), out[key], &groups)) {
             return false;
+        }
+        std::set<bool> compression;
+        for (const Group* group : groups) {
+            compression.insert(group->Compressed);
+            // The uninstaller's companions are copied from beside the installer.
+            if (className == "InstallUninstaller" && !group->Auxiliary) {
+                return Fail(Member(path, key), "names a group whose files are not auxiliary");
+            }
         }
         // A list of files installs them by their own names unless the author says otherwise.
         if (className == "InstallFiles" && std::string(key) == "files") {
@@ -301,6 +325,14 @@ bool SourceReader::CheckEventValues(const Json& event, const std::string& path) 
         const std::string problem = ExpressionProblem(event["value"].get<std::string>());
         if (!problem.empty()) {
             return Fail(Member(path, "value"), problem);
+        }
+    }
+    if (className == "InstallUninstaller") {
+        const std::size_t wanted = event["backDirectoryFile"] == "" ? 1 : 2;
+        if (event["auxiliaryFiles"]["IFLIST"].size() < wanted) {
+            return Fail(Member(path, "auxiliaryFiles"),
+                        wanted == 1 ? "names no file for the Windows directory (movexe.exe)"
+                                    : "names no second file, which backDirectoryFile asks for");
         }
     }
     if (className == "ShowUserDialog") {

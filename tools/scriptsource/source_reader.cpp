@@ -213,7 +213,7 @@ bool SourceReader::Overlay(Json& target, const Json& source, const std::string& 
 
 // Group names, each standing for the distribution-file entries of its files.
 bool SourceReader::FileReferences(const Json& value, const std::string& path, Json& list,
-                                  std::set<bool>* compression) {
+                                  std::vector<const Group*>* referenced) {
     if (!Array(value, path)) {
         return false;
     }
@@ -230,8 +230,8 @@ bool SourceReader::FileReferences(const Json& value, const std::string& path, Js
         for (std::int32_t position : group->second.Positions) {
             positions.push_back(position);
         }
-        if (compression != nullptr) {
-            compression->insert(group->second.Compressed);
+        if (referenced != nullptr) {
+            referenced->push_back(&group->second);
         }
     }
     list = Json{{"IFLIST", positions}};
@@ -358,11 +358,10 @@ bool SourceReader::FileGroup(const Json& group, const std::string& path) {
     std::string name;
     Group made;
     made.Compressed = compressedByDefault_;
-    bool auxiliary = false;
     if (!CheckKeys(group, path, {"id", "folder", "pattern", "name", "compressed", "auxiliary"}) ||
         !String(group, "id", path, id) || !String(group, "folder", path, folder) ||
         !String(group, "name", path, name) || !Flag(group, "compressed", path, made.Compressed) ||
-        !Flag(group, "auxiliary", path, auxiliary)) {
+        !Flag(group, "auxiliary", path, made.Auxiliary)) {
         return false;
     }
     if (id.empty()) {
@@ -410,7 +409,7 @@ bool SourceReader::FileGroup(const Json& group, const std::string& path) {
     for (const FoundFile& file : found) {
         made.Positions.push_back(static_cast<std::int32_t>(plan_.Files.size()));
         SourceFile packed;
-        packed.Input = {file.Path, name, made.Compressed, auxiliary};
+        packed.Input = {file.Path, name, made.Compressed, made.Auxiliary};
         packed.Shown = folder + "\\" + file.Name;
         plan_.Files.push_back(std::move(packed));
     }

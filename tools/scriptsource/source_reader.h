@@ -28,6 +28,7 @@ class SourceReader {
     struct Group {
         std::vector<std::int32_t> Positions;
         bool Compressed = true;
+        bool Auxiliary = false;
     };
 
     bool Fail(const std::string& path, const std::string& problem);
@@ -44,7 +45,7 @@ class SourceReader {
     // kind; objects are overlaid key by key.
     bool Overlay(Json& target, const Json& source, const std::string& path);
     bool FileReferences(const Json& value, const std::string& path, Json& list,
-                        std::set<bool>* compression = nullptr);
+                        std::vector<const Group*>* referenced = nullptr);
 
     // source_reader.cpp
     bool Header(const Json& source);
@@ -61,6 +62,7 @@ class SourceReader {
     bool Dialog(const Json& dialog, const std::string& path, Json& out);
     bool Control(const Json& control, const std::string& path, Json& out);
     bool Events(const Json& source);
+    bool CustomEventsHandled(const Json& events);
     bool Event(const Json& event, const std::string& path, Json& out);
     bool EventFileLists(const Json& event, const std::string& path, const std::string& className,
                         Json& out);

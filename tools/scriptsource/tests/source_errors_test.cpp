@@ -47,6 +47,11 @@ TEST_F(SourceErrorsTest, UnknownEventClassOrField) {
     ExpectRefused(Source("{}", R"("packaging": {"disks": 2}, )"), "packaging.disks: unknown key");
 }
 
+TEST_F(SourceErrorsTest, CustomEventsWithoutTheHandler) {
+    ExpectRefused(Source(R"({"event": "SetText", "variable": "i"}, {"event": "CustomStep"})"),
+                  "events[1].event: a custom event stops the run unless the source sets");
+}
+
 TEST_F(SourceErrorsTest, ValuesOutOfRange) {
     ExpectRefused(Source(R"({"event": "WriteIni", "mode": 7, "file": "$i\\a.ini"})"),
                   "events[0].mode: 7 is out of range (0 to 3)");
@@ -68,6 +73,10 @@ TEST_F(SourceErrorsTest, ReferencesToMissingFilesDialogsEventsAndVariables) {
                   R"(events[0].dialogName: no dialog is named "Folder")");
     ExpectRefused(Source(R"({"event": "GetWindowsDir"})"),
                   R"(events[0].variable: "x" is no text variable)");
+    ExpectRefused(Source(R"({"event": "InstallUninstaller", "backDirectory": "$i"})"),
+                  "events[0].auxiliaryFiles: names no file for the Windows directory");
+    ExpectRefused(Source(R"({"event": "InstallUninstaller", "auxiliaryFiles": ["main"]})"),
+                  "events[0].auxiliaryFiles: names a group whose files are not auxiliary");
     ExpectRefused(Source("", R"("components": [{"name": "A", "events": ["nope"]}], )"),
                   R"(components[0].events[0]: "nope" is the id of no event)");
 }
