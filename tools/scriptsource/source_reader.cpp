@@ -24,7 +24,6 @@ std::string Element(const std::string& path, std::size_t index) {
 constexpr std::array<const char*, 15> kLanguageCodes = {"dan", "deu", "eng", "enu", "esn",
                                                         "fra", "ita", "nld", "nor", "sve",
                                                         "jpn", "fin", "plk", "rus", "ptg"};
-constexpr std::int32_t kEnglishUs = 3;
 
 std::int32_t LanguageIndex(const std::string& code) {
     for (std::size_t i = 0; i < kLanguageCodes.size(); ++i) {
