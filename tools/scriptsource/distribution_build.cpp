@@ -203,6 +203,13 @@ std::string BuildDistribution(const BuildRequest& request, const EventRegistry& 
     if (problem.empty() && media.DiskSize != 0 && !plan.ReserveGiven) {
         problem = Reserve(request, plan, companions, registry, media.Reserve);
     }
+    const std::uint64_t capacity = media.DiskSize / media.ClusterSize * media.ClusterSize;
+    if (problem.empty() && media.DiskSize != 0 && media.Reserve > capacity) {
+        problem = request.Source.string() + ": packaging.diskSize: the first disk holds " +
+                  std::to_string(capacity) + " bytes, less than the " +
+                  std::to_string(media.Reserve) + " that the script and the programs beside it " +
+                  (plan.ReserveGiven ? "are to keep free" : "take");
+    }
     if (!problem.empty()) {
         return problem;
     }

@@ -104,6 +104,20 @@ TEST_F(SourceErrorsTest, MissingProgramsAreNamedAll) {
     EXPECT_TRUE(NothingWritten());
 }
 
+TEST_F(SourceErrorsTest, AFirstDiskTooSmallForTheInstaller) {
+    ExpectRefused(Source("", R"("packaging": {"diskFolders": true, "diskSize": 4096}, )"),
+                  "packaging.diskSize: the first disk holds 4096 bytes, less than the");
+}
+
+// Found only while packing, after files were written: the scratch folder goes.
+TEST_F(SourceErrorsTest, APackingFaultLeavesNothing) {
+    const std::string error = Build(R"({"product": "Twice", "files": [
+        {"id": "a", "folder": "{programs}", "pattern": "LineWink.exe"},
+        {"id": "b", "folder": "{programs}", "pattern": "linewink.EXE"}]})");
+    EXPECT_NE(error.find("LineWink.ex_"), std::string::npos) << error;
+    EXPECT_TRUE(NothingWritten());
+}
+
 TEST_F(SourceErrorsTest, AnOutputThatHoldsFilesIsLeftAlone) {
     std::filesystem::create_directories(output);
     std::ofstream(output / "mine.txt") << "keep";
