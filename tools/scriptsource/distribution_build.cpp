@@ -10,6 +10,7 @@
 #include "tools/scriptbuild/script_writer.h"
 #include "tools/scriptdump/script_json.h"
 #include "tools/scriptsource/script_templates.h"
+#include "tools/scriptsource/source_lines.h"
 
 namespace aw {
 
@@ -181,7 +182,16 @@ std::string ScriptFromSource(const fs::path& source, const SourceContext& contex
             problem = plan.SourcePlaceOf(problem.substr(0, colon)) + problem.substr(colon);
         }
     }
-    return problem.empty() ? "" : source.string() + ": " + problem;
+    if (problem.empty()) {
+        return "";
+    }
+    const std::size_t colon = problem.find(": ");
+    const int line = colon == std::string::npos
+                         ? 0
+                         : SourceLine(std::string_view(reinterpret_cast<const char*>(text->data()),
+                                                       text->size()),
+                                      problem.substr(0, colon));
+    return source.string() + (line == 0 ? "" : ":" + std::to_string(line)) + ": " + problem;
 }
 
 std::string BuildDistribution(const BuildRequest& request, const EventRegistry& registry,

@@ -1,6 +1,7 @@
-// Fuzzes the reader of distribution sources, as scriptsource reads a hand-written one, and the
-// script build that follows it. Folders lie nowhere, so file groups go no further than the
-// file system; everything else is read and built.
+// Fuzzes the reader of distribution sources, as scriptsource reads a hand-written one, the
+// finder of the line a faulty place lies on, and the script build that follows. Folders lie
+// nowhere, so file groups go no further than the file system; everything else is read and
+// built.
 //
 // The seeds are small sources of every part: events of many classes, dialogs, components,
 // screen, languages and packaging.
@@ -15,6 +16,7 @@
 #include "tools/scriptbuild/script_writer.h"
 #include "tools/scriptdump/script_json.h"
 #include "tools/scriptsource/script_templates.h"
+#include "tools/scriptsource/source_lines.h"
 #include "tools/scriptsource/source_plan.h"
 
 namespace {
@@ -43,7 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     aw::SourcePlan plan;
     const aw::SourceContext nowhere{"/nonexistent/source", "/nonexistent/programs"};
-    if (!aw::ReadSource(source, nowhere, templates, plan).empty()) {
+    const std::string problem = aw::ReadSource(source, nowhere, templates, plan);
+    if (!problem.empty()) {
+        const std::string_view text(reinterpret_cast<const char*>(data), size);
+        (void)aw::SourceLine(text, problem.substr(0, problem.find(": ")));
         return 0;
     }
     aw::InstallScript script;

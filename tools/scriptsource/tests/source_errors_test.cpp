@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "tools/scriptsource/source_lines.h"
 #include "tools/scriptsource/tests/source_fixture.h"
 
 namespace aw::testing {
@@ -20,10 +21,10 @@ std::string Source(const std::string& events, const std::string& more = "") {
 
 class SourceErrorsTest : public SourceTest {
   protected:
-    // Expects the build to fail with "<source file>: <place>: <problem>".
+    // Expects the build to fail with "<source file>:<line>: <place>: <problem>".
     void ExpectRefused(const std::string& source, const std::string& placeAndProblem) {
         const std::string error = Build(source);
-        const std::string file = (directory / "src.json").string() + ": ";
+        const std::string file = (directory / "src.json").string() + ":";
         EXPECT_EQ(error.substr(0, file.size()), file);
         EXPECT_NE(error.find(placeAndProblem), std::string::npos)
             << "\"" << error << "\" does not hold \"" << placeAndProblem << "\"";
@@ -33,6 +34,27 @@ class SourceErrorsTest : public SourceTest {
 
 TEST_F(SourceErrorsTest, TheSourceItselfBuilds) {
     EXPECT_EQ(Build(Source(R"({"event": "SetText", "variable": "i", "value": "C:\\T"})")), "");
+}
+
+TEST_F(SourceErrorsTest, MessagesGiveTheLine) {
+    EXPECT_NE(Build("{\"product\": \"Tiny\",\n \"events\": [\n  {\"event\": \"WriteIni\",\n"
+                    "   \"mode\": 9}]}")
+                  .find("src.json:4: events[0].mode: 9 is out of range"),
+              std::string::npos);
+}
+
+TEST(SourceLineTest, ValuesByPathAndDefaultsByTheirRecord) {
+    const std::string text =
+        "{\"a\": \"x{[\\\"\",\n"
+        " \"events\": [\n"
+        "  {\"event\": \"SetText\"},\n"
+        "  {\"event\": \"WriteIni\",\n"
+        "   \"mode\": [1,\n 2]}]}";
+    EXPECT_EQ(SourceLine(text, "a"), 1);
+    EXPECT_EQ(SourceLine(text, "events[0].event"), 3);
+    EXPECT_EQ(SourceLine(text, "events[1].mode[1]"), 6);
+    EXPECT_EQ(SourceLine(text, "events[1].file"), 4);
+    EXPECT_EQ(SourceLine(text, "screen.titles"), 0);
 }
 
 TEST_F(SourceErrorsTest, JsonThatDoesNotParseNamesTheLine) {
