@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "tools/common/file_bytes.h"
 #include "tools/scriptdump/script_json.h"
 #include "tools/scriptsource/tests/source_fixture.h"
 
@@ -69,6 +70,16 @@ TEST_F(LineWinkDistributionTest, WelcomeFolderDialogAndComponentChoice) {
         }
     }
     EXPECT_EQ(components, (std::vector<std::string>{"LineWink", "Sounds", "Start with Windows"}));
+}
+
+// The documentation shows the source whole, as it is.
+TEST_F(LineWinkDistributionTest, TheDocumentationShowsThisSource) {
+    const auto source = ReadFileBytes(LINEWINK_SOURCE);
+    const auto doc = ReadFileBytes(SOURCE_FORM_DOC);
+    ASSERT_TRUE(source && doc);
+    EXPECT_NE(std::string(doc->begin(), doc->end())
+                  .find("```json\n" + std::string(source->begin(), source->end()) + "```"),
+              std::string::npos);
 }
 
 TEST_F(LineWinkDistributionTest, TheScriptBuildsBackFromItsDumpByteForByte) {
