@@ -97,11 +97,8 @@ bool SourceReader::Dialog(const Json& dialog, const std::string& path, Json& out
 }
 
 bool SourceReader::Control(const Json& control, const std::string& path, Json& out) {
-    if (!Object(control, path)) {
-        return false;
-    }
     std::string kindName;
-    if (!String(control, "kind", path, kindName)) {
+    if (!Object(control, path) || !String(control, "kind", path, kindName)) {
         return false;
     }
     std::size_t kind = 0;
@@ -112,16 +109,7 @@ bool SourceReader::Control(const Json& control, const std::string& path, Json& o
         return Fail(Member(path, "kind"),
                     "expected one of text, picture, textBox, list, engineButton, button, fileBox");
     }
-    // Which of the three texts each kind uses, and what it holds there.
-    std::array<const char*, 3> texts{};
-    if (kind == 0 || kind == 5) {
-        texts[1] = "text";
-    } else if (kind == 2 || kind == 3) {
-        texts[1] = "variable";
-        texts[2] = kind == 3 ? "items" : nullptr;
-    } else if (kind == 6) {
-        texts[0] = "file";
-    }
+    const std::array<const char*, 3> texts = ControlTexts(kind);
     for (const auto& [key, value] : control.items()) {
         bool known = key == "kind" || key == "picture";
         for (const char* name : kControlValues) {
@@ -148,36 +136,54 @@ bool SourceReader::Control(const Json& control, const std::string& path, Json& o
         }
     }
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i] == nullptr || !control.contains(texts[i])) {
-            continue;
+        if (texts[i] != nullptr && control.contains(texts[i]) &&
+            !ControlText(control[texts[i]], kind, i, Member(path, texts[i]), out["text"][i])) {
+            return false;
         }
-        const std::string place = Member(path, texts[i]);
-        Json value = control[texts[i]];
-        // A list's items may be given one by one.
-        if (value.is_array() && i == 2) {
-            std::string lines;
-            for (std::size_t item = 0; item < value.size(); ++item) {
-                if (!value[item].is_string()) {
-                    return Fail(Element(place, item), "expected a string");
-                }
-                lines += (item == 0 ? "" : "\r\n") + value[item].get<std::string>();
-            }
-            value = lines;
-        }
-        if (!value.is_string()) {
-            return Fail(place, "expected a string");
-        }
-        const std::string text = value.get<std::string>();
-        const std::string problem =
-            i != 1 || kind == 0 || kind == 5
-                ? SubstitutionProblem(text)
-                : VariableProblem(text, kind == 3 ? VariableKind::Integer : VariableKind::Text,
-                                  false);
-        if (!problem.empty()) {
-            return Fail(place, problem);
-        }
-        out["text"][i] = text;
     }
+    return true;
+}
+
+// Which of the three texts each kind uses, and the key that gives it in a source.
+std::array<const char*, 3> SourceReader::ControlTexts(std::size_t kind) {
+    std::array<const char*, 3> texts{};
+    if (kind == 0 || kind == 5) {
+        texts[1] = "text";
+    } else if (kind == 2 || kind == 3) {
+        texts[1] = "variable";
+        texts[2] = kind == 3 ? "items" : nullptr;
+    } else if (kind == 6) {
+        texts[0] = "file";
+    }
+    return texts;
+}
+
+// The second text of an edit or a list names its variable; every other text is substituted.
+bool SourceReader::ControlText(Json value, std::size_t kind, std::size_t slot,
+                               const std::string& path, Json& out) {
+    // A list's items may be given one by one.
+    if (value.is_array() && slot == 2) {
+        std::string lines;
+        for (std::size_t item = 0; item < value.size(); ++item) {
+            if (!value[item].is_string()) {
+                return Fail(Element(path, item), "expected a string");
+            }
+            lines += (item == 0 ? "" : "\r\n") + value[item].get<std::string>();
+        }
+        value = lines;
+    }
+    if (!value.is_string()) {
+        return Fail(path, "expected a string");
+    }
+    const std::string text = value.get<std::string>();
+    const std::string problem =
+        slot != 1 || kind == 0 || kind == 5
+            ? SubstitutionProblem(text)
+            : VariableProblem(text, kind == 3 ? VariableKind::Integer : VariableKind::Text, false);
+    if (!problem.empty()) {
+        return Fail(path, problem);
+    }
+    out = text;
     return true;
 }
 

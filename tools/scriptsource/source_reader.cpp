@@ -370,37 +370,9 @@ bool SourceReader::FileGroup(const Json& group, const std::string& path) {
         return Fail(Member(path, "id"), "another file group has the id \"" + id + "\"");
     }
     std::vector<std::string> patterns;
-    const auto pattern = group.find("pattern");
-    if (pattern != group.end() && pattern->is_string()) {
-        patterns.push_back(pattern->get<std::string>());
-    } else if (pattern != group.end() && pattern->is_array()) {
-        for (const Json& one : *pattern) {
-            if (!one.is_string()) {
-                return Fail(Member(path, "pattern"), "expected names or patterns");
-            }
-            patterns.push_back(one.get<std::string>());
-        }
-    } else {
-        return Fail(Member(path, "pattern"), "expected a name or pattern, or an array of them");
-    }
-
-    constexpr std::string_view kPrograms = "{programs}";
-    const std::filesystem::path directory =
-        folder.starts_with(kPrograms)
-            ? context_.ProgramsDirectory /
-                  std::filesystem::path(folder.substr(kPrograms.size())).relative_path()
-            : context_.SourceDirectory / folder;
     std::vector<FoundFile> found;
-    for (const std::string& one : patterns) {
-        const std::size_t before = found.size();
-        if (!FindFiles(directory, one, found)) {
-            return Fail(Member(path, "folder"),
-                        "the folder " + directory.string() + " cannot be listed");
-        }
-        if (found.size() == before) {
-            return Fail(Member(path, "pattern"),
-                        "no file in " + directory.string() + " matches \"" + one + "\"");
-        }
+    if (!Patterns(group, path, patterns) || !FindGroupFiles(folder, patterns, path, found)) {
+        return false;
     }
     if (!name.empty() && found.size() != 1) {
         return Fail(Member(path, "name"), "a name on the media needs a group of one file");
@@ -413,6 +385,49 @@ bool SourceReader::FileGroup(const Json& group, const std::string& path) {
         plan_.Files.push_back(std::move(packed));
     }
     groups_[id] = std::move(made);
+    return true;
+}
+
+bool SourceReader::Patterns(const Json& group, const std::string& path,
+                            std::vector<std::string>& patterns) {
+    const auto pattern = group.find("pattern");
+    if (pattern != group.end() && pattern->is_string()) {
+        patterns.push_back(pattern->get<std::string>());
+        return true;
+    }
+    if (pattern == group.end() || !pattern->is_array()) {
+        return Fail(Member(path, "pattern"), "expected a name or pattern, or an array of them");
+    }
+    for (const Json& one : *pattern) {
+        if (!one.is_string()) {
+            return Fail(Member(path, "pattern"), "expected names or patterns");
+        }
+        patterns.push_back(one.get<std::string>());
+    }
+    return true;
+}
+
+// Every pattern must match: a file that is not there is a fault of the source or the build.
+bool SourceReader::FindGroupFiles(const std::string& folder,
+                                  const std::vector<std::string>& patterns, const std::string& path,
+                                  std::vector<FoundFile>& found) {
+    constexpr std::string_view kPrograms = "{programs}";
+    const std::filesystem::path directory =
+        folder.starts_with(kPrograms)
+            ? context_.ProgramsDirectory /
+                  std::filesystem::path(folder.substr(kPrograms.size())).relative_path()
+            : context_.SourceDirectory / folder;
+    for (const std::string& one : patterns) {
+        const std::size_t before = found.size();
+        if (!FindFiles(directory, one, found)) {
+            return Fail(Member(path, "folder"),
+                        "the folder " + directory.string() + " cannot be listed");
+        }
+        if (found.size() == before) {
+            return Fail(Member(path, "pattern"),
+                        "no file in " + directory.string() + " matches \"" + one + "\"");
+        }
+    }
     return true;
 }
 

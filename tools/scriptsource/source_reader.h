@@ -2,6 +2,7 @@
 // method stops at the first problem, which names the source's JSON path.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/scriptsource/file_groups.h"
 #include "tools/scriptsource/script_templates.h"
 #include "tools/scriptsource/source_plan.h"
 
@@ -53,6 +55,9 @@ class SourceReader {
     bool Packaging(const Json& source);
     bool Files(const Json& source);
     bool FileGroup(const Json& group, const std::string& path);
+    bool Patterns(const Json& group, const std::string& path, std::vector<std::string>& patterns);
+    bool FindGroupFiles(const std::string& folder, const std::vector<std::string>& patterns,
+                        const std::string& path, std::vector<FoundFile>& found);
     bool Languages(const Json& source);
     bool Screen(const Json& source);
     bool FitVersion();
@@ -61,6 +66,9 @@ class SourceReader {
     bool Dialogs(const Json& source);
     bool Dialog(const Json& dialog, const std::string& path, Json& out);
     bool Control(const Json& control, const std::string& path, Json& out);
+    static std::array<const char*, 3> ControlTexts(std::size_t kind);
+    bool ControlText(Json value, std::size_t kind, std::size_t slot, const std::string& path,
+                     Json& out);
     bool Events(const Json& source);
     bool CustomEventsHandled(const Json& events);
     bool Event(const Json& event, const std::string& path, Json& out);
