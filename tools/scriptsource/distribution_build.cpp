@@ -109,10 +109,7 @@ std::string Reserve(const BuildRequest& request, const SourcePlan& plan,
 // Removes the scratch folder unless the build reached its end.
 class Scratch {
   public:
-    explicit Scratch(fs::path path) : path_(std::move(path)) {
-        std::error_code error;
-        fs::remove_all(path_, error);
-    }
+    explicit Scratch(fs::path path) : path_(std::move(path)) {}
     ~Scratch() {
         std::error_code error;
         fs::remove_all(path_, error);
@@ -125,11 +122,20 @@ class Scratch {
     fs::path path_;
 };
 
+fs::path ScratchPath(const fs::path& output) {
+    return output.string() + ".partial";
+}
+
 std::string OutputProblem(const fs::path& output) {
     std::error_code error;
     if (fs::exists(output, error) &&
         !(fs::is_directory(output, error) && fs::is_empty(output, error))) {
         return output.string() + ": already exists; remove it or name another output folder";
+    }
+    // Only a build that was killed leaves one; what it holds is not known, so it stays.
+    if (fs::exists(ScratchPath(output), error)) {
+        return ScratchPath(output).string() +
+               ": already exists (left by a build that did not end?); remove it";
     }
     return "";
 }
@@ -224,7 +230,7 @@ std::string BuildDistribution(const BuildRequest& request, const EventRegistry& 
         return problem;
     }
 
-    Scratch scratch(fs::path(request.Output.string() + ".partial"));
+    Scratch scratch(ScratchPath(request.Output));
     progress << "Packing " << plan.Files.size() << " files\n";
     std::vector<PackInput> inputs;
     for (const SourceFile& file : plan.Files) {

@@ -145,6 +145,10 @@ TEST_F(SourceErrorsTest, AnOutputThatHoldsFilesIsLeftAlone) {
     std::ofstream(output / "mine.txt") << "keep";
     EXPECT_NE(Build(Source("")).find("already exists"), std::string::npos);
     EXPECT_EQ(OutputFiles(), std::set<std::string>{"mine.txt"});
+    std::filesystem::remove_all(output);
+    std::filesystem::create_directories(output.string() + ".partial");
+    EXPECT_NE(Build(Source("")).find(".partial: already exists"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(output));
 }
 
 }  // namespace
