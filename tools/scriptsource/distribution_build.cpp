@@ -200,22 +200,23 @@ std::string ScriptFromSource(const fs::path& source, const SourceContext& contex
     return source.string() + (line == 0 ? "" : ":" + std::to_string(line)) + ": " + problem;
 }
 
-std::string BuildDistribution(const BuildRequest& request, const EventRegistry& registry,
-                              std::ostream& progress) {
-    progress << "Reading " << request.Source.string() << '\n';
-    SourcePlan plan;
-    InstallScript script;
-    ScriptFormat format;
+namespace {
+
+// Everything that can be known before a byte is written: the script, the programs beside it
+// and the room they take on the first disk.
+std::string Check(const BuildRequest& request, const EventRegistry& registry, SourcePlan& plan,
+                  InstallScript& script, ScriptFormat& format, std::vector<Companion>& companions,
+                  MediaOptions& media) {
     const SourceContext context{request.Source.parent_path(), request.Programs};
     std::string problem = ScriptFromSource(request.Source, context, registry, plan, script, format);
-    const std::vector<Companion> companions = Companions(request, plan);
+    companions = Companions(request, plan);
     if (problem.empty()) {
         problem = MissingCompanions(companions);
     }
     if (problem.empty()) {
         problem = OutputProblem(request.Output);
     }
-    MediaOptions media = plan.Media;
+    media = plan.Media;
     if (problem.empty() && media.DiskSize != 0 && !plan.ReserveGiven) {
         problem = Reserve(request, plan, companions, registry, media.Reserve);
     }
@@ -226,7 +227,35 @@ std::string BuildDistribution(const BuildRequest& request, const EventRegistry& 
                   std::to_string(media.Reserve) + " that the script and the programs beside it " +
                   (plan.ReserveGiven ? "are to keep free" : "take");
     }
-    if (!problem.empty()) {
+    return problem;
+}
+
+void Summarise(const PackResult& packed, std::size_t programs, const fs::path& firstDisk,
+               std::ostream& progress) {
+    std::uint64_t size = 0;
+    std::uint64_t stored = 0;
+    for (const PackedFile& file : packed.Files) {
+        size += file.Size;
+        stored += file.StoredSize;
+    }
+    progress << packed.Files.size() << (packed.Files.size() == 1 ? " file, " : " files, ") << size
+             << " bytes stored in " << stored << " on " << packed.Disks
+             << (packed.Disks == 1 ? " disk" : " disks") << "; install.inf and " << programs
+             << " programs beside them in " << firstDisk.string() << '\n';
+}
+
+}  // namespace
+
+std::string BuildDistribution(const BuildRequest& request, const EventRegistry& registry,
+                              std::ostream& progress) {
+    progress << "Reading " << request.Source.string() << '\n';
+    SourcePlan plan;
+    InstallScript script;
+    ScriptFormat format;
+    std::vector<Companion> companions;
+    MediaOptions media;
+    if (std::string problem = Check(request, registry, plan, script, format, companions, media);
+        !problem.empty()) {
         return problem;
     }
 
@@ -247,30 +276,20 @@ std::string BuildDistribution(const BuildRequest& request, const EventRegistry& 
     if (!bytes) {
         return request.Source.string() + ": a value cannot be encoded in the script";
     }
-    const fs::path firstDisk = media.DiskFolders ? scratch.Path() / "disk001" : scratch.Path();
-    problem = WriteFirstDisk(firstDisk, *bytes, companions, volumes);
-    std::error_code error;
-    if (problem.empty()) {
-        fs::remove(request.Output, error);
-        fs::rename(scratch.Path(), request.Output, error);
-        if (error) {
-            problem = request.Output.string() + ": cannot be made (" + error.message() + ")";
-        }
-    }
-    if (!problem.empty()) {
+    const fs::path firstDisk = media.DiskFolders ? fs::path("disk001") : fs::path();
+    if (std::string problem =
+            WriteFirstDisk(scratch.Path() / firstDisk, *bytes, companions, volumes);
+        !problem.empty()) {
         return problem;
     }
-    std::uint64_t size = 0;
-    std::uint64_t stored = 0;
-    for (const PackedFile& file : packed.Files) {
-        size += file.Size;
-        stored += file.StoredSize;
+    std::error_code error;
+    fs::remove(request.Output, error);
+    fs::rename(scratch.Path(), request.Output, error);
+    if (error) {
+        return request.Output.string() + ": cannot be made (" + error.message() + ")";
     }
-    progress << packed.Files.size() << " files, " << size << " bytes stored in " << stored << " on "
-             << packed.Disks << (packed.Disks == 1 ? " disk" : " disks") << "; install.inf and "
-             << companions.size() << " programs beside them in "
-             << (media.DiskFolders ? (request.Output / "disk001") : request.Output).string()
-             << '\n';
+    Summarise(packed, companions.size(),
+              firstDisk.empty() ? request.Output : request.Output / firstDisk, progress);
     return "";
 }
 
