@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "installer/launcher/win32/program_text.h"
 #include "installer/movexe/movexe_command.h"
 #include "installer/movexe/win32/win32_movexe_system.h"
 

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "installer/launcher/win32/program_text.h"
+
 namespace aw {
 
 namespace {
@@ -149,23 +151,7 @@ bool Win32MovexeSystem::Start(const std::string& path, bool unattended) {
 }
 
 void Win32MovexeSystem::Report(const std::string& message) {
-    if (unattended_) {
-        const std::string line = "movexe: " + message + "\n";
-        DWORD written = 0;
-        WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.data(), static_cast<DWORD>(line.size()),
-                  &written, nullptr);
-        return;
-    }
-    MessageBoxA(nullptr, message.c_str(), "movexe", MB_OK | MB_ICONSTOP | MB_SETFOREGROUND);
-}
-
-void ShowText(const std::string& text, const char* title) {
-    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD written = 0;
-    if (out == nullptr || out == INVALID_HANDLE_VALUE ||
-        !WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr)) {
-        MessageBoxA(nullptr, text.c_str(), title, MB_OK | MB_ICONINFORMATION);
-    }
+    ReportProblem(message, "movexe", unattended_);
 }
 
 }  // namespace aw

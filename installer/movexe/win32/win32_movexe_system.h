@@ -33,8 +33,4 @@ class Win32MovexeSystem : public MovexeSystem {
     HANDLE starter_ = nullptr;
 };
 
-// Writes `text` to standard output, or shows it in a box when there is none (a program started
-// from the desktop).
-void ShowText(const std::string& text, const char* title);
-
 }  // namespace aw
