@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "installer/controller/win32/tests/test_files.h"
+#include "installer/movexe/win32/win32_movexe_system.h"
 
 namespace aw {
 namespace {
@@ -57,11 +58,11 @@ class MovexeWineTest : public ::testing::Test {
                   "[x]\r\nf=" + engine + "\r\nt=" + target + "\r\nx=" + start + "\r\n");
     }
 
-    // Runs the stand-in engine holding the engine's file; its exit code.
-    DWORD RunEngine(const std::string& how, const std::string& movexeArguments) {
+    // Runs the stand-in engine holding `held`; its exit code.
+    DWORD RunEngine(const std::string& held, const std::string& how,
+                    const std::string& movexeArguments) {
         std::string commandLine = "engine_stand_in.exe \"" + ProgramDirectory() +
-                                  "\\movexe.exe\" \"" + engine + "\" " + how + " " +
-                                  movexeArguments;
+                                  "\\movexe.exe\" \"" + held + "\" " + how + " " + movexeArguments;
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process{};
@@ -84,7 +85,7 @@ class MovexeWineTest : public ::testing::Test {
 
 TEST_F(MovexeWineTest, MovesTheEngineOnceItHasEndedAndStartsItAtItsNewPlace) {
     HandOver(root + "\\stage", "1");
-    ASSERT_EQ(RunEngine("leave", "/S"), 0u);
+    ASSERT_EQ(RunEngine(engine, "leave", "/S"), 0u);
     const std::string moved = root + "\\stage\\AWMAIN.EXE";
     ASSERT_TRUE(WaitForFile(moved + ".started"));
     EXPECT_NE(ReadText(moved + ".started").find(" /S"), std::string::npos);
@@ -94,18 +95,38 @@ TEST_F(MovexeWineTest, MovesTheEngineOnceItHasEndedAndStartsItAtItsNewPlace) {
 
 TEST_F(MovexeWineTest, RemovesTheEngineAndLeavesItsDirectory) {
     HandOver("", "0");
-    ASSERT_EQ(RunEngine("leave", "/S"), 0u);
+    ASSERT_EQ(RunEngine(engine, "leave", "/S"), 0u);
     EXPECT_TRUE(WaitForGone(engine));
     EXPECT_TRUE(WaitForGone(WindowsFile("movexe.ini")));
     EXPECT_TRUE(Exists(root + "\\back"));
 }
 
-TEST_F(MovexeWineTest, GivesUpWhenTheEngineNeverEndsAndLeavesTheFile) {
-    HandOver(root + "\\stage", "1");
-    EXPECT_EQ(RunEngine("stay", "/S --wait 1"), 1u);
+TEST_F(MovexeWineTest, GivesUpWhenTheEngineNeverEndsThoughTheFileIsFree) {
+    HandOver("", "1");
+    EXPECT_EQ(RunEngine("-", "stay", "/S --wait 1"), 1u);
     EXPECT_TRUE(Exists(engine));
-    EXPECT_FALSE(Exists(root + "\\stage\\AWMAIN.EXE"));
+    EXPECT_FALSE(Exists(engine + ".started"));
     EXPECT_FALSE(Exists(WindowsFile("movexe.ini")));
+}
+
+TEST_F(MovexeWineTest, ARunningProgramsFileIsInUseUntilItEnds) {
+    const std::string running = root + "\\back\\RUNNING.EXE";
+    CopyFileA((ProgramDirectory() + "\\hold_file.exe").c_str(), running.c_str(), FALSE);
+    const std::string marker = engine + ".held";
+    std::string commandLine = "\"" + running + "\" " + engine;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(running.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                               nullptr, nullptr, &startup, &process));
+    ASSERT_TRUE(WaitForFile(marker));
+    Win32MovexeSystem system(true);
+    EXPECT_EQ(system.CheckFree(running), FileStep::InUse);
+    DeleteFileA(marker.c_str());
+    WaitForSingleObject(process.hProcess, 30000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(system.CheckFree(running), FileStep::Done);
 }
 
 }  // namespace
