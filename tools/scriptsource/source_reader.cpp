@@ -1,5 +1,6 @@
 #include "tools/scriptsource/source_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <limits>
@@ -348,7 +349,31 @@ bool SourceReader::Files(const Json& source) {
             return false;
         }
     }
+    AuxiliaryFirst();
     return true;
+}
+
+// The installer copies the auxiliary files before anything else: packed first, they lie on the
+// first disk, and a disk set does not start by asking for its last disk.
+void SourceReader::AuxiliaryFirst() {
+    std::vector<std::size_t> order(plan_.Files.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::stable_partition(order.begin(), order.end(),
+                          [this](std::size_t file) { return plan_.Files[file].Input.Auxiliary; });
+    std::vector<std::int32_t> position(order.size());
+    std::vector<SourceFile> files;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        position[order[i]] = static_cast<std::int32_t>(i);
+        files.push_back(std::move(plan_.Files[order[i]]));
+    }
+    plan_.Files = std::move(files);
+    for (auto& [id, group] : groups_) {
+        for (std::int32_t& file : group.Positions) {
+            file = position[static_cast<std::size_t>(file)];
+        }
+    }
 }
 
 bool SourceReader::FileGroup(const Json& group, const std::string& path) {

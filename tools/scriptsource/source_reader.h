@@ -55,6 +55,7 @@ class SourceReader {
     bool Packaging(const Json& source);
     bool Files(const Json& source);
     bool FileGroup(const Json& group, const std::string& path);
+    void AuxiliaryFirst();
     bool Patterns(const Json& group, const std::string& path, std::vector<std::string>& patterns);
     bool FindGroupFiles(const std::string& folder, const std::vector<std::string>& patterns,
                         const std::string& path, std::vector<FoundFile>& found);

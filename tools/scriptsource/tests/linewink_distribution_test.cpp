@@ -99,8 +99,9 @@ TEST_F(LineWinkDistributionTest, SettingsMenuUninstallEntryAndCompletion) {
     ASSERT_EQ(Events("CreateItem").size(), 1u);
     EXPECT_EQ(Events("CreateItem")[0]["group"], "LineWink");
     ASSERT_EQ(Events("InstallUninstaller").size(), 1u);
-    const std::size_t movexe = Events("InstallUninstaller")[0]["auxiliaryFiles"]["IFLIST"][0];
-    EXPECT_EQ(script["BuildSet"]["DFLIST"][movexe]["fileName"], "movexe.exe");
+    // Packed first, so that it lies on the first disk, which the installer reads first.
+    EXPECT_EQ(Events("InstallUninstaller")[0]["auxiliaryFiles"]["IFLIST"], Json::array({0}));
+    EXPECT_EQ(script["BuildSet"]["DFLIST"][0]["fileName"], "movexe.exe");
     EXPECT_EQ(script["EVENT"].back()["class"], "SetCompletion");
     EXPECT_EQ(script["EVENT"].back()["showDialog"], 1);
 }
