@@ -57,14 +57,20 @@ int RunScriptDump(const std::vector<std::string>& args, std::ostream& out, std::
     if (!RegisterEventClasses(registry)) {
         return 1;
     }
+    constexpr const char* kUsage =
+        "usage: scriptdump <script file>\n"
+        "       scriptdump --build <in.json> <out file>\n";
+    if (args.size() == 1 && args[0] == "--help") {
+        out << kUsage;
+        return 0;
+    }
     if (args.size() == 1 && args[0] != "--build") {
         return Dump(args[0], registry, out, err);
     }
     if (args.size() == 3 && args[0] == "--build") {
         return Build(args[1], args[2], registry, err);
     }
-    err << "usage: scriptdump <script file>\n"
-           "       scriptdump --build <in.json> <out file>\n";
+    err << kUsage;
     return 1;
 }
 
