@@ -11,14 +11,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string Member(const std::string& path, const std::string& key) {
-    return path + "." + key;
-}
-
-std::string Element(const std::string& path, std::size_t index) {
-    return path + "[" + std::to_string(index) + "]";
-}
-
 // The kinds of dialog control, by the installer's numbers.
 constexpr std::array<const char*, 7> kControlKinds = {"text",         "picture", "textBox", "list",
                                                       "engineButton", "button",  "fileBox"};
@@ -45,7 +37,7 @@ bool SourceReader::Dialogs(const Json& source) {
     Json& dialogs = script()["UDLIST"]["dialogs"];
     for (std::size_t i = 0; i < found->size(); ++i) {
         Json dialog = templates_.Dialog;
-        if (!Dialog((*found)[i], Element("dialogs", i), dialog)) {
+        if (!Dialog((*found)[i], SourceElement("dialogs", i), dialog)) {
             return false;
         }
         dialogs.push_back(std::move(dialog));
@@ -60,14 +52,14 @@ bool SourceReader::Dialog(const Json& dialog, const std::string& path, Json& out
                    {"name", "caption", "centreX", "centreY", "width", "height", "reportedValue",
                     "billboard", "controls"}) ||
         !String(dialog, "name", path, name) || !String(dialog, "caption", path, caption) ||
-        !CheckText("", "caption", caption, Member(path, "caption"))) {
+        !CheckText("", "caption", caption, SourceMember(path, "caption"))) {
         return false;
     }
     if (name.empty()) {
-        return Fail(Member(path, "name"), "a dialog needs a name, by which events show it");
+        return Fail(SourceMember(path, "name"), "a dialog needs a name, by which events show it");
     }
     if (!dialogNames_.insert(UpperAscii(name)).second) {
-        return Fail(Member(path, "name"),
+        return Fail(SourceMember(path, "name"),
                     "another dialog has the name \"" + name + "\" (names ignore case)");
     }
     out["name"] = name;
@@ -80,15 +72,15 @@ bool SourceReader::Dialog(const Json& dialog, const std::string& path, Json& out
         out["value"][i] = value;
     }
     const Json controls = dialog.value("controls", Json::array());
-    if (!Array(controls, Member(path, "controls"))) {
+    if (!Array(controls, SourceMember(path, "controls"))) {
         return false;
     }
     if (controls.size() > 30) {
-        return Fail(Member(path, "controls"), "a dialog holds at most 30 controls");
+        return Fail(SourceMember(path, "controls"), "a dialog holds at most 30 controls");
     }
     for (std::size_t i = 0; i < controls.size(); ++i) {
         Json control = templates_.Control;
-        if (!Control(controls[i], Element(Member(path, "controls"), i), control)) {
+        if (!Control(controls[i], SourceElement(SourceMember(path, "controls"), i), control)) {
             return false;
         }
         out["controls"].push_back(std::move(control));
@@ -106,7 +98,7 @@ bool SourceReader::Control(const Json& control, const std::string& path, Json& o
         ++kind;
     }
     if (kind == kControlKinds.size()) {
-        return Fail(Member(path, "kind"),
+        return Fail(SourceMember(path, "kind"),
                     "expected one of text, picture, textBox, list, engineButton, button, fileBox");
     }
     const std::array<const char*, 3> texts = ControlTexts(kind);
@@ -119,7 +111,7 @@ bool SourceReader::Control(const Json& control, const std::string& path, Json& o
             known = known || (name != nullptr && key == name);
         }
         if (!known) {
-            return Fail(Member(path, key), "unknown key for a " + kindName + " control");
+            return Fail(SourceMember(path, key), "unknown key for a " + kindName + " control");
         }
     }
     out["value"][0] = kind;
@@ -131,13 +123,14 @@ bool SourceReader::Control(const Json& control, const std::string& path, Json& o
         out["value"][i + 1] = value;
     }
     if (const auto picture = control.find("picture"); picture != control.end()) {
-        if (!Overlay(out["picture"], *picture, Member(path, "picture"))) {
+        if (!Overlay(out["picture"], *picture, SourceMember(path, "picture"))) {
             return false;
         }
     }
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (texts[i] != nullptr && control.contains(texts[i]) &&
-            !ControlText(control[texts[i]], kind, i, Member(path, texts[i]), out["text"][i])) {
+            !ControlText(control[texts[i]], kind, i, SourceMember(path, texts[i]),
+                         out["text"][i])) {
             return false;
         }
     }
@@ -166,7 +159,7 @@ bool SourceReader::ControlText(Json value, std::size_t kind, std::size_t slot,
         std::string lines;
         for (std::size_t item = 0; item < value.size(); ++item) {
             if (!value[item].is_string()) {
-                return Fail(Element(path, item), "expected a string");
+                return Fail(SourceElement(path, item), "expected a string");
             }
             lines += (item == 0 ? "" : "\r\n") + value[item].get<std::string>();
         }
@@ -198,15 +191,16 @@ bool SourceReader::Events(const Json& source) {
     // Ids first: components may name any event.
     for (std::size_t i = 0; i < found->size(); ++i) {
         const Json& event = (*found)[i];
-        if (!Object(event, Element("events", i))) {
+        if (!Object(event, SourceElement("events", i))) {
             return false;
         }
         std::string id;
-        if (!String(event, "id", Element("events", i), id)) {
+        if (!String(event, "id", SourceElement("events", i), id)) {
             return false;
         }
         if (!id.empty() && !eventIds_.emplace(id, static_cast<std::int32_t>(i)).second) {
-            return Fail(Element("events", i) + ".id", "another event has the id \"" + id + "\"");
+            return Fail(SourceElement("events", i) + ".id",
+                        "another event has the id \"" + id + "\"");
         }
     }
     if (!CustomEventsHandled(*found)) {
@@ -215,7 +209,7 @@ bool SourceReader::Events(const Json& source) {
     Json& events = script()["EVENT"];
     for (std::size_t i = 0; i < found->size(); ++i) {
         Json event;
-        if (!Event((*found)[i], Element("events", i), event)) {
+        if (!Event((*found)[i], SourceElement("events", i), event)) {
             return false;
         }
         if ((*found)[i].contains("componentBound")) {
@@ -231,7 +225,7 @@ bool SourceReader::CustomEventsHandled(const Json& events) {
     for (std::size_t i = 0; i < events.size() && !plan_.CustomHandler; ++i) {
         const Json name = events[i].value("event", Json());
         if (name == "CustomNote" || name == "CustomStep" || name == "CustomValue") {
-            return Fail(Member(Element("events", i), "event"),
+            return Fail(SourceMember(SourceElement("events", i), "event"),
                         "a custom event stops the run unless the source sets \"customHandler\": "
                         "true");
         }
@@ -246,16 +240,16 @@ bool SourceReader::Event(const Json& event, const std::string& path, Json& out) 
     }
     const auto made = templates_.Events.find(className);
     if (made == templates_.Events.end()) {
-        return Fail(Member(path, "event"), className.empty()
-                                               ? "every event names its class, such as \"SetText\""
-                                               : "unknown event class \"" + className + "\"");
+        return Fail(SourceMember(path, "event"),
+                    className.empty() ? "every event names its class, such as \"SetText\""
+                                      : "unknown event class \"" + className + "\"");
     }
     out = made->second;
     Json fields = event;
     fields.erase("event");
     fields.erase("id");
     if (fields.contains("class") || fields.contains("typeCode")) {
-        return Fail(Member(path, fields.contains("class") ? "class" : "typeCode"),
+        return Fail(SourceMember(path, fields.contains("class") ? "class" : "typeCode"),
                     "unknown field: the class is named by \"event\"");
     }
     return EventFileLists(fields, path, className, out) && CheckEventValues(out, path);
@@ -271,7 +265,7 @@ bool SourceReader::EventFileLists(const Json& event, const std::string& path,
             continue;
         }
         std::vector<const Group*> groups;
-        if (!FileReferences(*list, Member(path, key), out[key], &groups)) {
+        if (!FileReferences(*list, SourceMember(path, key), out[key], &groups)) {
             return false;
         }
         std::set<bool> compression;
@@ -279,19 +273,19 @@ bool SourceReader::EventFileLists(const Json& event, const std::string& path,
             compression.insert(group->Compressed);
             // The uninstaller's companions are copied from beside the installer.
             if (className == "InstallUninstaller" && !group->Auxiliary) {
-                return Fail(Member(path, key), "names a group whose files are not auxiliary");
+                return Fail(SourceMember(path, key), "names a group whose files are not auxiliary");
             }
         }
         // A list of files installs them by their own names unless the author says otherwise.
         if (className == "InstallFiles" && std::string(key) == "files") {
             if (compression.size() > 1) {
-                return Fail(Member(path, key),
+                return Fail(SourceMember(path, key),
                             "mixes compressed and stored files: give each kind its own event");
             }
             const std::int32_t sourceKind = compression.contains(false) ? 1 : 0;
             if (event.contains("sourceKind") && event["sourceKind"] != sourceKind) {
                 return Fail(
-                    Member(path, "sourceKind"),
+                    SourceMember(path, "sourceKind"),
                     std::string("the files are ") +
                         (sourceKind == 0 ? "compressed: it must be 0" : "stored: it must be 1"));
             }
@@ -308,7 +302,7 @@ bool SourceReader::EventFileLists(const Json& event, const std::string& path,
 bool SourceReader::CheckEventValues(const Json& event, const std::string& path) {
     const std::string className = event["class"].get<std::string>();
     for (const auto& [field, value] : event.items()) {
-        const std::string place = Member(path, field);
+        const std::string place = SourceMember(path, field);
         IntRange range;
         if (value.is_number_integer() && IntRangeOf(className, field, range) &&
             (value.get<std::int64_t>() < range.Min || value.get<std::int64_t>() > range.Max)) {
@@ -320,8 +314,8 @@ bool SourceReader::CheckEventValues(const Json& event, const std::string& path) 
             return false;
         }
         for (std::size_t i = 0; value.is_array() && i < value.size(); ++i) {
-            if (value[i].is_string() &&
-                !CheckText(className, field, value[i].get<std::string>(), Element(place, i))) {
+            if (value[i].is_string() && !CheckText(className, field, value[i].get<std::string>(),
+                                                   SourceElement(place, i))) {
                 return false;
             }
         }
@@ -330,13 +324,13 @@ bool SourceReader::CheckEventValues(const Json& event, const std::string& path) 
     if (className == "WriteRegistry" && event["valueType"] == 2) {
         const std::string problem = ExpressionProblem(event["value"].get<std::string>());
         if (!problem.empty()) {
-            return Fail(Member(path, "value"), problem);
+            return Fail(SourceMember(path, "value"), problem);
         }
     }
     if (className == "InstallUninstaller") {
         const std::size_t wanted = event["backDirectoryFile"] == "" ? 1 : 2;
         if (event["auxiliaryFiles"]["IFLIST"].size() < wanted) {
-            return Fail(Member(path, "auxiliaryFiles"),
+            return Fail(SourceMember(path, "auxiliaryFiles"),
                         wanted == 1 ? "names no file for the Windows directory (movexe.exe)"
                                     : "names no second file, which backDirectoryFile asks for");
         }
@@ -344,7 +338,7 @@ bool SourceReader::CheckEventValues(const Json& event, const std::string& path) 
     if (className == "ShowUserDialog") {
         const std::string name = event["dialogName"].get<std::string>();
         if (name.find('$') == std::string::npos && !dialogNames_.contains(UpperAscii(name))) {
-            return Fail(Member(path, "dialogName"), "no dialog is named \"" + name + "\"");
+            return Fail(SourceMember(path, "dialogName"), "no dialog is named \"" + name + "\"");
         }
     }
     return true;
@@ -383,13 +377,13 @@ bool SourceReader::Components(const Json& source) {
     }
     // Names first: a group may name a component that comes after it.
     for (std::size_t i = 0; i < found->size(); ++i) {
-        const std::string path = Element("components", i);
+        const std::string path = SourceElement("components", i);
         std::string name;
         if (!Object((*found)[i], path) || !String((*found)[i], "name", path, name)) {
             return false;
         }
         if (name.empty() || !componentNames_.emplace(name, static_cast<std::int32_t>(i)).second) {
-            return Fail(Member(path, "name"),
+            return Fail(SourceMember(path, "name"),
                         name.empty() ? "a component needs a name"
                                      : "another component has the name \"" + name + "\"");
         }
@@ -399,7 +393,7 @@ bool SourceReader::Components(const Json& source) {
         Json component = templates_.Component;
         component["firstValue"] = "1";
         component["secondValue"] = "0";
-        if (!Component((*found)[i], Element("components", i), component)) {
+        if (!Component((*found)[i], SourceElement("components", i), component)) {
             return false;
         }
         components.push_back(std::move(component));
@@ -418,11 +412,11 @@ bool SourceReader::Component(const Json& component, const std::string& path, Jso
     const char* key = leaf ? "events" : "children";
     const auto& names = leaf ? eventIds_ : componentNames_;
     const Json& list = component[key];
-    if (!Array(list, Member(path, key))) {
+    if (!Array(list, SourceMember(path, key))) {
         return false;
     }
     for (std::size_t i = 0; i < list.size(); ++i) {
-        const std::string place = Element(Member(path, key), i);
+        const std::string place = SourceElement(SourceMember(path, key), i);
         const auto target =
             list[i].is_string() ? names.find(list[i].get<std::string>()) : names.end();
         if (target == names.end()) {
@@ -438,20 +432,20 @@ bool SourceReader::Component(const Json& component, const std::string& path, Jso
     Json rest = component;
     rest.erase(key);
     if (rest.contains("leaf")) {
-        return Fail(Member(path, "leaf"), "unknown key: \"events\" or \"children\" says it");
+        return Fail(SourceMember(path, "leaf"), "unknown key: \"events\" or \"children\" says it");
     }
     if (!Overlay(out, rest, path)) {
         return false;
     }
     for (const char* text : {"name", "description"}) {
-        if (!CheckText("", text, out[text].get<std::string>(), Member(path, text))) {
+        if (!CheckText("", text, out[text].get<std::string>(), SourceMember(path, text))) {
             return false;
         }
     }
     for (const char* value : {"firstValue", "secondValue"}) {
         const std::string problem = ExpressionProblem(out[value].get<std::string>());
         if (!problem.empty()) {
-            return Fail(Member(path, value), problem);
+            return Fail(SourceMember(path, value), problem);
         }
     }
     return true;

@@ -13,14 +13,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string Member(const std::string& path, const std::string& key) {
-    return path.empty() ? key : path + "." + key;
-}
-
-std::string Element(const std::string& path, std::size_t index) {
-    return path + "[" + std::to_string(index) + "]";
-}
-
 // The installer's languages by index; their libraries are named "aw" + code + ".dll".
 constexpr std::array<const char*, 15> kLanguageCodes = {"dan", "deu", "eng", "enu", "esn",
                                                         "fra", "ita", "nld", "nor", "sve",
@@ -49,6 +41,14 @@ bool SameKind(const Json& a, const Json& b) {
 }
 
 }  // namespace
+
+std::string SourceMember(const std::string& path, const std::string& key) {
+    return path.empty() ? key : path + "." + key;
+}
+
+std::string SourceElement(const std::string& path, std::size_t index) {
+    return path + "[" + std::to_string(index) + "]";
+}
 
 std::string UpperAscii(std::string text) {
     for (char& c : text) {
@@ -111,7 +111,7 @@ bool SourceReader::CheckKeys(const Json& object, const std::string& path,
             known = known || key == allowed;
         }
         if (!known) {
-            return Fail(Member(path, key), "unknown key");
+            return Fail(SourceMember(path, key), "unknown key");
         }
     }
     return true;
@@ -124,7 +124,7 @@ bool SourceReader::String(const Json& object, const char* key, const std::string
         return true;
     }
     if (!found->is_string()) {
-        return Fail(Member(path, key), "expected a string");
+        return Fail(SourceMember(path, key), "expected a string");
     }
     out = found->get<std::string>();
     return true;
@@ -137,13 +137,14 @@ bool SourceReader::Integer(const Json& object, const char* key, const std::strin
         return true;
     }
     if (!found->is_number_integer()) {
-        return Fail(Member(path, key), "expected an integer");
+        return Fail(SourceMember(path, key), "expected an integer");
     }
     const bool tooLarge = found->is_number_unsigned() &&
                           found->get<std::uint64_t>() > static_cast<std::uint64_t>(max);
     if (tooLarge || found->get<std::int64_t>() < min || found->get<std::int64_t>() > max) {
-        return Fail(Member(path, key), found->dump() + " is out of range (" + std::to_string(min) +
-                                           " to " + std::to_string(max) + ")");
+        return Fail(SourceMember(path, key), found->dump() + " is out of range (" +
+                                                 std::to_string(min) + " to " +
+                                                 std::to_string(max) + ")");
     }
     out = found->get<std::int64_t>();
     return true;
@@ -155,7 +156,7 @@ bool SourceReader::Flag(const Json& object, const char* key, const std::string& 
         return true;
     }
     if (!found->is_boolean()) {
-        return Fail(Member(path, key), "expected true or false");
+        return Fail(SourceMember(path, key), "expected true or false");
     }
     out = found->get<bool>();
     return true;
@@ -179,7 +180,7 @@ bool SourceReader::Size(const Json& object, const char* key, const std::string& 
     const std::string suffix(rest, text.data() + text.size());
     const std::uint64_t unit = suffix == "K" ? 1024 : suffix == "M" ? 1024 * 1024 : 0;
     if (error != std::errc() || rest == text.data() || unit == 0 || value > kLimit / unit) {
-        return Fail(Member(path, key),
+        return Fail(SourceMember(path, key),
                     "expected a size in bytes up to 4 GiB: a number, or a text such as "
                     "\"1440K\" or \"2M\"");
     }
@@ -192,7 +193,7 @@ bool SourceReader::Overlay(Json& target, const Json& source, const std::string& 
         return false;
     }
     for (const auto& [key, value] : source.items()) {
-        const std::string place = Member(path, key);
+        const std::string place = SourceMember(path, key);
         const auto slot = target.find(key);
         if (slot == target.end()) {
             return Fail(place, "unknown field");
@@ -219,7 +220,7 @@ bool SourceReader::FileReferences(const Json& value, const std::string& path, Js
     }
     Json positions = Json::array();
     for (std::size_t i = 0; i < value.size(); ++i) {
-        const std::string place = Element(path, i);
+        const std::string place = SourceElement(path, i);
         if (!value[i].is_string()) {
             return Fail(place, "expected the id of a file group");
         }
@@ -345,7 +346,7 @@ bool SourceReader::Files(const Json& source) {
         return false;
     }
     for (std::size_t i = 0; i < found->size(); ++i) {
-        if (!FileGroup((*found)[i], Element("files", i))) {
+        if (!FileGroup((*found)[i], SourceElement("files", i))) {
             return false;
         }
     }
@@ -389,10 +390,10 @@ bool SourceReader::FileGroup(const Json& group, const std::string& path) {
         return false;
     }
     if (id.empty()) {
-        return Fail(Member(path, "id"), "a file group needs an id, by which events name it");
+        return Fail(SourceMember(path, "id"), "a file group needs an id, by which events name it");
     }
     if (groups_.contains(id)) {
-        return Fail(Member(path, "id"), "another file group has the id \"" + id + "\"");
+        return Fail(SourceMember(path, "id"), "another file group has the id \"" + id + "\"");
     }
     std::vector<std::string> patterns;
     std::vector<FoundFile> found;
@@ -400,7 +401,7 @@ bool SourceReader::FileGroup(const Json& group, const std::string& path) {
         return false;
     }
     if (!name.empty() && found.size() != 1) {
-        return Fail(Member(path, "name"), "a name on the media needs a group of one file");
+        return Fail(SourceMember(path, "name"), "a name on the media needs a group of one file");
     }
     for (const FoundFile& file : found) {
         made.Positions.push_back(static_cast<std::int32_t>(plan_.Files.size()));
@@ -421,11 +422,12 @@ bool SourceReader::Patterns(const Json& group, const std::string& path,
         return true;
     }
     if (pattern == group.end() || !pattern->is_array()) {
-        return Fail(Member(path, "pattern"), "expected a name or pattern, or an array of them");
+        return Fail(SourceMember(path, "pattern"),
+                    "expected a name or pattern, or an array of them");
     }
     for (const Json& one : *pattern) {
         if (!one.is_string()) {
-            return Fail(Member(path, "pattern"), "expected names or patterns");
+            return Fail(SourceMember(path, "pattern"), "expected names or patterns");
         }
         patterns.push_back(one.get<std::string>());
     }
@@ -445,11 +447,11 @@ bool SourceReader::FindGroupFiles(const std::string& folder,
     for (const std::string& one : patterns) {
         const std::size_t before = found.size();
         if (!FindFiles(directory, one, found)) {
-            return Fail(Member(path, "folder"),
+            return Fail(SourceMember(path, "folder"),
                         "the folder " + directory.string() + " cannot be listed");
         }
         if (found.size() == before) {
-            return Fail(Member(path, "pattern"),
+            return Fail(SourceMember(path, "pattern"),
                         "no file in " + directory.string() + " matches \"" + one + "\"");
         }
     }
@@ -484,7 +486,7 @@ bool SourceReader::Languages(const Json& source) {
         const std::string code = available[i].is_string() ? available[i].get<std::string>() : "";
         const std::int32_t index = LanguageIndex(code);
         if (index < 0) {
-            return Fail(Element("languages.available", i),
+            return Fail(SourceElement("languages.available", i),
                         available[i].dump() + " is no language code of the installer (" +
                             "dan, deu, eng, enu, esn, fra, ita, nld, nor, sve, jpn, fin, plk, "
                             "rus, ptg)");
@@ -515,7 +517,7 @@ bool SourceReader::Screen(const Json& source) {
         Json& texts = layout["titles"]["texts"];
         for (std::size_t i = 0; i < titles->size(); ++i) {
             Json title = templates_.Title;
-            if (!Overlay(title, (*titles)[i], Element("screen.titles", i))) {
+            if (!Overlay(title, (*titles)[i], SourceElement("screen.titles", i))) {
                 return false;
             }
             texts.push_back(std::move(title));

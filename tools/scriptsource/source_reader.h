@@ -94,6 +94,10 @@ class SourceReader {
     std::string error_;
 };
 
+// The JSON paths of a record's member and of a list's element, as messages name them.
+std::string SourceMember(const std::string& path, const std::string& key);
+std::string SourceElement(const std::string& path, std::size_t index);
+
 // Upper case of the ASCII letters: dialog names compare as the installer compares them.
 std::string UpperAscii(std::string text);
 
