@@ -62,8 +62,6 @@ bool UninstallController::Initialise() {
             return false;
         }
         backDirectory_ = *back;
-        unattended_ =
-            unattended_ || parts_.system.WinIniEntry(kHandOverSection, kHandOverUnattended) == "1";
         parts_.system.DeleteWinIniSection(kHandOverSection);
     }
     logPath_ = ArchivedLogPath(ownDirectory_, number);
@@ -87,21 +85,42 @@ bool UninstallController::Initialise() {
 void UninstallController::HandOver() {
     UninstallSystem& system = parts_.system;
     system.WriteWinIniEntry(kHandOverSection, kHandOverBackDirectory, ownDirectory_);
-    if (unattended_) {
-        system.WriteWinIniEntry(kHandOverSection, kHandOverUnattended, "1");
-    }
     const std::string root = RootDirectory();
     if (!MoveCompanions(ownDirectory_, root)) {
         system.DeleteWinIniSection(kHandOverSection);
         return;
     }
-    if (!WriteMovexeIni(root, "1") || !system.StartMovexe()) {
+    if (unattended_ && RunSecondStageHere(root)) {
+        return;
+    }
+    if (!WriteMovexeIni(root, "1") || !system.StartMovexe(unattended_)) {
         parts_.report.ReportError(kUnableToLaunchMovexeMessage);
         MoveCompanions(root, ownDirectory_);
         system.DeleteWinIniSection(kHandOverSection);
         return;
     }
     handedOver_ = true;
+}
+
+// Unattended, the command must not return before the work is done, yet "movexe.exe" waits for
+// this program to end: where the system lets a running program's file be moved (not the Windows
+// 95 family), the program moves itself into the root, runs the second stage there and waits for
+// it. Only its own file is left, for the second stage's "movexe.exe" to remove once it ends.
+bool UninstallController::RunSecondStageHere(const std::string& root) {
+    FileSystem& files = parts_.installer.Services().files;
+    const std::string program = parts_.system.ProgramPath();
+    const std::string moved = JoinPath(root, FileNamePart(program));
+    if (files.Attributes(moved) || !files.MoveFileTo(program, moved)) {
+        return false;
+    }
+    const std::optional<int> exit = parts_.system.RunAndWait("\"" + moved + "\" /S");
+    if (!exit) {
+        files.MoveFileTo(moved, program);
+        return false;
+    }
+    handedOver_ = true;
+    secondStageExit_ = *exit;
+    return true;
 }
 
 // Moves the companion files between the two stages' directories; on a failure the ones moved
@@ -303,7 +322,7 @@ bool UninstallController::Finish() {
     for (const std::string& name : CompanionFiles(FileNamePart(logPath_), language_)) {
         ok = installer.RemoveFile(JoinPath(ownDirectory_, name)) && ok;
     }
-    if (!WriteMovexeIni("", "0") || !parts_.system.StartMovexe()) {
+    if (!WriteMovexeIni("", "0") || !parts_.system.StartMovexe(unattended_)) {
         parts_.report.ReportError(kUnableToLaunchMovexeMessage);
         return false;
     }
@@ -315,7 +334,7 @@ bool UninstallController::BackOut() {
         return true;
     }
     const bool returned = MoveCompanions(ownDirectory_, backDirectory_);
-    if (!WriteMovexeIni(backDirectory_, "0") || !parts_.system.StartMovexe()) {
+    if (!WriteMovexeIni(backDirectory_, "0") || !parts_.system.StartMovexe(unattended_)) {
         parts_.report.ReportError(kUnableToLaunchMovexeMessage);
         return false;
     }

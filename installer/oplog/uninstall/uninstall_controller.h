@@ -83,6 +83,9 @@ class UninstallController {
     const std::string& BackDirectory() const { return backDirectory_; }
     // The first stage handed over to "movexe.exe" and the second stage.
     bool HandedOver() const { return handedOver_; }
+    // The exit code when Initialise failed: 1, or, when an unattended first stage ran the
+    // second stage itself, the second stage's.
+    int InitialiseExitCode() const { return secondStageExit_.value_or(1); }
     // Set when the log ends inside a record: the whole records before it.
     std::optional<std::size_t> PartialLog() const { return partialLog_; }
     std::size_t RecordsLeft() const;
@@ -93,6 +96,7 @@ class UninstallController {
     void RunPass(UndoObserver& observer);
     void Pace(std::uint32_t started);
     void HandOver();
+    bool RunSecondStageHere(const std::string& root);
     bool Finish();
     bool BackOut();
     bool MoveCompanions(const std::string& from, const std::string& to);
@@ -116,6 +120,7 @@ class UninstallController {
     bool passRan_ = false;
     bool handedOver_ = false;
     std::optional<std::size_t> partialLog_;
+    std::optional<int> secondStageExit_;
 };
 
 }  // namespace aw

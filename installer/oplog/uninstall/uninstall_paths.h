@@ -13,8 +13,6 @@ inline constexpr char kOptionalCompanion[] = "auuser.dll";
 // The WIN.INI hand-over from the first stage to the second.
 inline constexpr char kHandOverSection[] = "AWMAIN";
 inline constexpr char kHandOverBackDirectory[] = "b";
-// Our own addition to the hand-over: the second stage runs unattended as the first did.
-inline constexpr char kHandOverUnattended[] = "s";
 inline constexpr char kUninstallKeyFormat[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 

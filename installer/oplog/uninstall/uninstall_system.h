@@ -19,9 +19,11 @@ class UninstallSystem {
     virtual bool WriteWinIniEntry(const std::string& section, const std::string& key,
                                   const std::string& value) = 0;
     virtual void DeleteWinIniSection(const std::string& section) = 0;
-    // Starts "movexe.exe" from the Windows directory, shown normally; false when it did not
-    // start.
-    virtual bool StartMovexe() = 0;
+    // Starts "movexe.exe" from the Windows directory, shown normally (unattended: with "/S");
+    // false when it did not start.
+    virtual bool StartMovexe(bool unattended) = 0;
+    // Runs the command line and waits for it to end: its exit code, none when it did not start.
+    virtual std::optional<int> RunAndWait(const std::string& commandLine) = 0;
 };
 
 // Milliseconds and the waiting between records, letting the windows work meanwhile.

@@ -238,28 +238,45 @@ TEST_F(UninstallControllerTest, AnEmptyListHasNothingToDo) {
     EXPECT_TRUE(w.user.Asked.empty());
 }
 
-TEST_F(UninstallControllerTest, UnattendedBothStagesRunAtOnceWithoutPacingOrQuestions) {
+TEST_F(UninstallControllerTest, UnattendedTheFirstStageRunsTheSecondAndWaitsForIt) {
     files.AddDirectory("C:\\P0");
     files.AddFile("C:\\P0\\USER.DOC", "left by the user");
     PutLog("C:\\PROGRAM\\BACK\\awlog3.000", {Dir("C:\\P0"), Dir("C:\\P1")});
     files.AddFile("C:\\PROGRAM\\BACK\\awenu.dll", "texts");
+    files.AddFile("C:\\PROGRAM\\BACK\\AWMAIN.EXE", "program");
+    registry.Add(kLocalMachine, kKey);
+    w.system.RunExit = [this]() -> std::optional<int> {
+        w.system.Program = "C:\\AWMAIN.EXE";
+        UninstallController second = w.NewController(true);
+        return second.Initialise() ? second.Run() : 1;
+    };
     UninstallController first = w.NewController(true);
     EXPECT_FALSE(first.Initialise());
     EXPECT_TRUE(first.HandedOver());
-    EXPECT_EQ(w.system.WinIni["AWMAIN|s"], "1");
-
-    files.ReadProfileEntry("C:\\WINDOWS\\movexe.ini", "x", "f", "");
-    w.system.Program = "C:\\AWMAIN.EXE";
-    registry.Add(kLocalMachine, kKey);
-    UninstallController second = w.NewController();
-    ASSERT_TRUE(second.Initialise());
-    EXPECT_TRUE(second.Unattended());
-    EXPECT_EQ(second.Run(), 0);
+    EXPECT_EQ(first.InitialiseExitCode(), 0);
+    EXPECT_EQ(w.system.Ran, (std::vector<std::string>{"\"C:\\AWMAIN.EXE\" /S"}));
     EXPECT_TRUE(w.view.Styles.empty());
     EXPECT_TRUE(w.clock.Waits.empty());
+    EXPECT_EQ(w.user.Asked.size(), 1u);  // the directory's question, answered by its default
     EXPECT_FALSE(files.Has("C:\\P0"));
+    EXPECT_FALSE(files.Has("C:\\PROGRAM\\BACK\\AWMAIN.EXE"));
     EXPECT_FALSE(registry.KeyExists({kLocalMachine, kKey}));
+    EXPECT_TRUE(w.system.MovexeUnattended);
+    EXPECT_EQ(Movexe("f"), "C:\\AWMAIN.EXE");
     EXPECT_EQ(Movexe("t"), "");
+}
+
+TEST_F(UninstallControllerTest, UnattendedWithoutASecondStageOfItsOwnItHandsOverToMovexe) {
+    PutLog("C:\\PROGRAM\\BACK\\awlog3.000", {Dir("C:\\P0")});
+    files.AddFile("C:\\PROGRAM\\BACK\\awenu.dll", "texts");
+    files.AddFile("C:\\PROGRAM\\BACK\\AWMAIN.EXE", "program");
+    UninstallController first = w.NewController(true);
+    EXPECT_FALSE(first.Initialise());
+    EXPECT_TRUE(first.HandedOver());
+    EXPECT_EQ(first.InitialiseExitCode(), 1);
+    EXPECT_TRUE(files.Has("C:\\PROGRAM\\BACK\\AWMAIN.EXE"));
+    EXPECT_TRUE(w.system.MovexeUnattended);
+    EXPECT_EQ(Movexe("t"), "C:\\");
 }
 
 TEST_F(UninstallControllerTest, ALogCutShortIsUndoneOnlyWhenTheUserAgrees) {

@@ -38,6 +38,10 @@ class FakeUninstallSystem : public UninstallSystem {
     std::map<std::string, std::string> WinIni;  // "section|key" -> value
     int MovexeStarts = 0;
     bool MovexeStartsFail = false;
+    bool MovexeUnattended = false;
+    // The command lines run and waited for; each answers with RunExit.
+    std::vector<std::string> Ran;
+    std::function<std::optional<int>()> RunExit = [] { return std::nullopt; };
 
     std::string ProgramPath() override { return Program; }
     std::optional<std::string> WinIniEntry(const std::string& section,
@@ -53,9 +57,14 @@ class FakeUninstallSystem : public UninstallSystem {
     void DeleteWinIniSection(const std::string& section) override {
         std::erase_if(WinIni, [&](const auto& entry) { return entry.first.starts_with(section); });
     }
-    bool StartMovexe() override {
+    bool StartMovexe(bool unattended) override {
         ++MovexeStarts;
+        MovexeUnattended = unattended;
         return !MovexeStartsFail;
+    }
+    std::optional<int> RunAndWait(const std::string& commandLine) override {
+        Ran.push_back(commandLine);
+        return RunExit();
     }
 };
 
