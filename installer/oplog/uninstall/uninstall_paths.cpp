@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "installer/controller/install_paths.h"
+#include "installer/controller/text_case.h"
 
 namespace aw {
 
@@ -42,6 +43,21 @@ std::string LanguageCode(int language) {
 
 std::vector<std::string> CompanionFiles(const std::string& logName, int language) {
     return {logName, "aw" + LanguageCode(language) + ".dll", kOptionalCompanion};
+}
+
+bool HasUnattendedSwitch(const std::string& commandLine) {
+    std::size_t start = 0;
+    while (start < commandLine.size()) {
+        std::size_t end = commandLine.find(' ', start);
+        if (end == std::string::npos) {
+            end = commandLine.size();
+        }
+        if (EqualIgnoringCase(std::string_view(commandLine).substr(start, end - start), "/S")) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
 }
 
 std::string UninstallKeyPath(const std::string& productName) {

@@ -33,6 +33,9 @@ std::string LanguageCode(int language);
 // the optional "auuser.dll" last.
 std::vector<std::string> CompanionFiles(const std::string& logName, int language);
 
+// "/S" among the blank-separated arguments, in either case: nobody watches the run.
+bool HasUnattendedSwitch(const std::string& commandLine);
+
 // The product's key under HKEY_LOCAL_MACHINE, named by the product without its blanks.
 std::string UninstallKeyPath(const std::string& productName);
 

@@ -30,6 +30,9 @@ TEST(UninstallRulesTest, TheNewestLogIsTheLastOfTheUnbrokenRunFrom000) {
     EXPECT_EQ(NewestLogNumber("C:\\B", exists), std::nullopt);
     EXPECT_EQ(UninstallKeyPath("Line Wink 2"),
               "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\LineWink2");
+    EXPECT_TRUE(HasUnattendedSwitch("/s"));
+    EXPECT_TRUE(HasUnattendedSwitch("x /S"));
+    EXPECT_FALSE(HasUnattendedSwitch("/Silent /X"));
     EXPECT_EQ(CompanionFiles("awlog3.000", 1),
               (std::vector<std::string>{"awlog3.000", "awdeu.dll", "auuser.dll"}));
 }
