@@ -19,6 +19,27 @@ std::string WindowsDirectory() {
     return std::string(path, length < MAX_PATH ? length : 0);
 }
 
+// Shown normally, and reporting where this program does. Not WinExec: it waits for the program
+// to take input, up to half a minute for one that never shows a window.
+std::optional<HANDLE> Start(const std::string& commandLine, const char* directory = nullptr) {
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, directory,
+                        &startup, &process)) {
+        return std::nullopt;
+    }
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
 }  // namespace
 
 std::string Win32UninstallSystem::ProgramPath() {
@@ -46,31 +67,25 @@ void Win32UninstallSystem::DeleteWinIniSection(const std::string& section) {
 }
 
 bool Win32UninstallSystem::StartMovexe(bool unattended) {
-    const std::string command =
-        "\"" + WindowsDirectory() + "\\movexe.exe\"" + (unattended ? " /S" : "");
-    return WinExec(command.c_str(), SW_SHOWNORMAL) > 31;
+    const std::string windows = WindowsDirectory();
+    const std::optional<HANDLE> process =
+        Start("\"" + windows + "\\movexe.exe\"" + (unattended ? " /S" : ""), windows.c_str());
+    if (!process) {
+        return false;
+    }
+    CloseHandle(*process);
+    return true;
 }
 
 std::optional<int> Win32UninstallSystem::RunAndWait(const std::string& commandLine) {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    // The second stage reports where this one does.
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process)) {
+    const std::optional<HANDLE> process = Start(commandLine);
+    if (!process) {
         return std::nullopt;
     }
-    CloseHandle(process.hThread);
-    WaitForSingleObject(process.hProcess, INFINITE);
+    WaitForSingleObject(*process, INFINITE);
     DWORD exit = 1;
-    GetExitCodeProcess(process.hProcess, &exit);
-    CloseHandle(process.hProcess);
+    GetExitCodeProcess(*process, &exit);
+    CloseHandle(*process);
     return static_cast<int>(exit);
 }
 

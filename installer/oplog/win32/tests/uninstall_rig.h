@@ -146,6 +146,30 @@ class UninstallRig : public ::testing::Test {
         return outcome;
     }
 
+    // movexe.exe in the Windows directory, as the installer leaves it there.
+    static void InstallMovexe() {
+        char windows[MAX_PATH];
+        GetWindowsDirectoryA(windows, MAX_PATH);
+        ASSERT_TRUE(CopyFileA((ProgramDirectory() + "\\movexe.exe").c_str(),
+                              (std::string(windows) + "\\movexe.exe").c_str(), FALSE));
+    }
+    static std::string HandOverEntry() {
+        char value[MAX_PATH];
+        GetProfileStringA(kHandOverSection, kHandOverBackDirectory, "", value, sizeof value);
+        return value;
+    }
+    // Waits up to 30 seconds for another process to remove `path`.
+    static bool WaitUntilGone(const std::string& path) {
+        const DWORD start = GetTickCount();
+        while (Exists(path)) {
+            if (GetTickCount() - start > 30000) {
+                return false;
+            }
+            Sleep(50);
+        }
+        return true;
+    }
+
     static constexpr char kIniText[] = "[boot]\r\ndevice=a.drv\r\ndevice=b.drv\r\n";
     std::string base;
     std::string back;

@@ -14,12 +14,21 @@ class UninstallWineTest : public UninstallRig {
     void SetUp() override {
         UninstallRig::SetUp();
         WriteIni();
-        Record(0, [this](Installer& installer) { InstallUninstaller(installer, back); });
+    }
+    // The first installation: the uninstaller, and whatever else it did.
+    void RecordFirst(const std::function<void(Installer&)>& more = nullptr) {
+        Record(0, [&](Installer& installer) {
+            InstallUninstaller(installer, back);
+            if (more) {
+                more(installer);
+            }
+        });
     }
     std::string Program() const { return back + "\\AWMAIN.EXE"; }
 };
 
 TEST_F(UninstallWineTest, TheNewestOfTwoLogsIsUndoneInPlaceAndTheProgramStays) {
+    RecordFirst();
     Record(1, [this](Installer& installer) { ProductChanges(installer); });
     const RunOutcome outcome = Run(Program(), "/S");
     EXPECT_EQ(outcome.Exit, 0u) << outcome.Errors;
@@ -32,8 +41,9 @@ TEST_F(UninstallWineTest, TheNewestOfTwoLogsIsUndoneInPlaceAndTheProgramStays) {
 }
 
 TEST_F(UninstallWineTest, ChangesThatAreNeverUndoneStayAndTheLogGoes) {
-    Record(
-        1, [this](Installer& installer) { ProductChanges(installer); }, 2);
+    RecordFirst();
+    const auto changes = [this](Installer& installer) { ProductChanges(installer); };
+    Record(1, changes, 2);
     const RunOutcome outcome = Run(Program(), "/S");
     EXPECT_EQ(outcome.Exit, 0u) << outcome.Errors;
     EXPECT_TRUE(Exists(product + "\\file.txt"));
@@ -46,6 +56,7 @@ TEST_F(UninstallWineTest, ASharedFileCountedThreeTimesKeepsTwoCountsAndStays) {
     char system[MAX_PATH];
     GetSystemDirectoryA(system, MAX_PATH);
     const std::string shared = std::string(system) + "\\awu_shared.dll";
+    RecordFirst();
     Record(1, [&](Installer& installer) {
         ASSERT_TRUE(installer.CopyPlainFile(base + "\\source.txt", shared));
         UnloggedScope unlogged(installer);
@@ -63,6 +74,7 @@ TEST_F(UninstallWineTest, ASharedFileCountedThreeTimesKeepsTwoCountsAndStays) {
 }
 
 TEST_F(UninstallWineTest, ALogDamagedInItsMiddleChangesNothing) {
+    RecordFirst();
     Record(1, [this](Installer& installer) { ProductChanges(installer); });
     // The second record's kind becomes one that no record has.
     std::string bytes = ReadText(ArchivedLogPath(back, 1));
@@ -84,6 +96,7 @@ TEST_F(UninstallWineTest, ALogDamagedInItsMiddleChangesNothing) {
 }
 
 TEST_F(UninstallWineTest, ALogCutInsideItsLastRecordIsUndoneUpToIt) {
+    RecordFirst();
     Record(1, [this](Installer& installer) {
         ASSERT_TRUE(installer.SetTextValue({kCurrentUser, kTestKey}, "Value", "1"));
         ASSERT_EQ(installer.MakeDirectory(product), kDirectoryReady);
@@ -98,10 +111,24 @@ TEST_F(UninstallWineTest, ALogCutInsideItsLastRecordIsUndoneUpToIt) {
 }
 
 TEST_F(UninstallWineTest, ASecondStageWithoutTheHandOverSaysSoAndEnds) {
+    RecordFirst();
     ASSERT_TRUE(CopyFileA(Program().c_str(), "C:\\AWMAIN.EXE", FALSE));
     const RunOutcome outcome = Run("C:\\AWMAIN.EXE", "/S");
     EXPECT_EQ(outcome.Exit, 1u);
     EXPECT_NE(outcome.Errors.find("Back dir is undefined"), std::string::npos) << outcome.Errors;
+}
+
+TEST_F(UninstallWineTest, TheLastInstallationGoesInTwoStagesAndLeavesNothingOfTheProduct) {
+    InstallMovexe();
+    RecordFirst([this](Installer& installer) { ProductChanges(installer); });
+    const RunOutcome outcome = Run(Program(), "/S");
+    EXPECT_EQ(outcome.Exit, 0u) << outcome.Errors;
+    EXPECT_FALSE(ProductLeft());
+    EXPECT_FALSE(Exists(back));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kTestUninstallKey));
+    EXPECT_FALSE(Exists("C:\\awlog3.000") || Exists("C:\\awenu.dll"));
+    EXPECT_EQ(HandOverEntry(), "");
+    EXPECT_TRUE(WaitUntilGone("C:\\AWMAIN.EXE"));
 }
 
 }  // namespace
