@@ -90,24 +90,38 @@ class UninstallDialogWineTest : public UninstallRig {
     HANDLE process_ = nullptr;
 };
 
-TEST_F(UninstallDialogWineTest, AChangeSwitchedToKeptInTheDetailedViewIsNotUndone) {
-    Record(
-        1, [this](Installer& installer) { ProductChanges(installer); }, 0, 1);
-    StartProgram(Program());
-    HWND dialog = WaitForWindow(kDialogTitle);
-    ASSERT_NE(dialog, nullptr);
-    // The newest change, first in the list: the INI entry.
-    SendDlgItemMessageA(dialog, AW_ID_UNDO_RECORDS, LB_SETCURSEL, 0, 0);
-    Press(dialog, AW_ID_UNDO_TOGGLE);
+// Leaves the newest change, the INI entry and first in the list, and undoes the others: switched
+// to kept in the detailed view, or left out of the selection view's choice.
+void UndoAllButTheNewest(HWND dialog, bool selection) {
+    if (selection) {
+        SendDlgItemMessageA(dialog, AW_ID_UNDO_RECORDS, LB_SETSEL, FALSE, 0);
+    } else {
+        SendDlgItemMessageA(dialog, AW_ID_UNDO_RECORDS, LB_SETCURSEL, 0, 0);
+        Press(dialog, AW_ID_UNDO_TOGGLE);
+    }
     Press(dialog, AW_ID_UNDO_START);
-    ASSERT_TRUE(Confirm());
-    EXPECT_TRUE(WaitForText(dialog, AW_ID_UNDO_STATUS, "Uninstall completed."));
-    PostMessageA(dialog, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(Ended());
-    EXPECT_FALSE(Exists(product));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kTestKey));
-    EXPECT_NE(ReadText(Ini()).find("device=product.drv"), std::string::npos);
-    EXPECT_FALSE(Exists(ArchivedLogPath(back, 1)));
+}
+
+TEST_F(UninstallDialogWineTest, AChangeKeptInTheDetailedOrSelectionViewIsNotUndone) {
+    for (const std::int32_t style : {1, 2}) {
+        Record(
+            1, [this](Installer& installer) { ProductChanges(installer); }, 0, style);
+        StartProgram(Program());
+        HWND dialog = WaitForWindow(kDialogTitle);
+        ASSERT_NE(dialog, nullptr);
+        UndoAllButTheNewest(dialog, style == 2);
+        ASSERT_TRUE(Confirm());
+        EXPECT_TRUE(WaitForText(dialog, AW_ID_UNDO_STATUS, "Uninstall completed."));
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(Ended());
+        CloseHandle(process_);
+        process_ = nullptr;
+        EXPECT_FALSE(Exists(product)) << style;
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kTestKey));
+        EXPECT_NE(ReadText(Ini()).find("device=product.drv"), std::string::npos);
+        EXPECT_FALSE(Exists(ArchivedLogPath(back, 1)));
+        WriteIni();
+    }
 }
 
 TEST_F(UninstallDialogWineTest, AStopDuringThePassLeavesTheRestAndTheLog) {
