@@ -67,6 +67,9 @@ bool UninstallController::Initialise() {
     logPath_ = ArchivedLogPath(ownDirectory_, number);
     std::optional<UndoLog> log = ReadUndoLog(parts_.logFiles, logPath_, parts_.report);
     if (!log) {
+        if (stage_ == 1) {
+            ReturnUnread();
+        }
         return false;
     }
     dialogStyle_ = log->Header.DialogStyle;
@@ -100,6 +103,20 @@ void UninstallController::HandOver() {
         return;
     }
     handedOver_ = true;
+}
+
+// A second stage that cannot read its log would leave the program and its companions in the
+// root, with nothing that starts them: everything goes back to the back directory, where the
+// uninstall can be tried again. The log's language is unknown, so its library is found by name.
+void UninstallController::ReturnUnread() {
+    FileSystem& files = parts_.installer.Services().files;
+    for (int language = 0; language <= kLastLanguage; ++language) {
+        if (files.Attributes(JoinPath(ownDirectory_, "aw" + LanguageCode(language) + ".dll"))) {
+            language_ = language;
+            break;
+        }
+    }
+    BackOut();
 }
 
 // Unattended, the command must not return before the work is done, yet "movexe.exe" waits for

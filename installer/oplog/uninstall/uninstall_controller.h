@@ -96,6 +96,7 @@ class UninstallController {
     void RunPass(UndoObserver& observer);
     void Pace(std::uint32_t started);
     void HandOver();
+    void ReturnUnread();
     bool RunSecondStageHere(const std::string& root);
     bool Finish();
     bool BackOut();

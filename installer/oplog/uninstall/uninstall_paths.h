@@ -9,6 +9,7 @@
 namespace aw {
 
 inline constexpr int kLastLogNumber = 999;
+inline constexpr int kLastLanguage = 14;
 inline constexpr char kOptionalCompanion[] = "auuser.dll";
 // The WIN.INI hand-over from the first stage to the second.
 inline constexpr char kHandOverSection[] = "AWMAIN";

@@ -146,6 +146,17 @@ TEST_F(UninstallControllerTest, CancellingTheSecondStageReturnsEverythingToTheBa
     EXPECT_EQ(Movexe("x"), "0");
 }
 
+TEST_F(UninstallControllerTest, ASecondStageThatCannotReadItsLogReturnsEverything) {
+    SecondStage({Dir("C:\\P0")});
+    files.At("C:\\awlog3.000").Bytes.resize(3);
+    UninstallController controller = w.NewController();
+    EXPECT_FALSE(controller.Initialise());
+    EXPECT_EQ(errors, (std::vector<std::string>{"Log file contains bad data"}));
+    EXPECT_TRUE(files.Has("C:\\PROGRAM\\BACK\\awlog3.000"));
+    EXPECT_TRUE(files.Has("C:\\PROGRAM\\BACK\\awenu.dll"));
+    EXPECT_EQ(Movexe("t"), kBack);
+}
+
 TEST_F(UninstallControllerTest, ThePassGoesNewestFirstPacedAndAStopLeavesTheRestToDo) {
     for (const char* dir : {"C:\\A", "C:\\B", "C:\\C"}) {
         files.AddDirectory(dir);
