@@ -30,6 +30,8 @@ class OpenFile {
     // Moves to `offset` bytes from the start.
     virtual bool Seek(std::uint32_t offset) = 0;
     virtual std::optional<std::uint32_t> Size() = 0;
+    // Cuts the file off at the current position.
+    virtual bool SetEnd() = 0;
     // False when the system could not close it (unwritten data may be lost).
     virtual bool Close() = 0;
 };

@@ -35,6 +35,7 @@ class Win32File : public OpenFile {
         }
         return size;
     }
+    bool SetEnd() override { return SetEndOfFile(handle_) != FALSE; }
     bool Close() override {
         if (handle_ == INVALID_HANDLE_VALUE) {
             return true;

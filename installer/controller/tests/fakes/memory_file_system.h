@@ -62,6 +62,7 @@ class MemoryFileSystem : public FileSystem {
     std::vector<std::pair<std::string, std::string>> RestartMoves;
     std::optional<DiskFigures> Figures;
     std::map<std::string, std::string> Profile;  // "file|section|key" -> value
+    bool RefusesProfileWrites = false;
     std::string Current = "C:\\";
     // Every read is cut to this many bytes (0: no limit); counts the reads asked.
     std::uint32_t ReadLimit = 0;
@@ -206,6 +207,9 @@ class MemoryFileSystem : public FileSystem {
     }
     bool WriteProfileEntry(const std::string& file, const std::string& section,
                            const std::string& key, const std::string& value) override {
+        if (RefusesProfileWrites) {
+            return false;
+        }
         Profile[Key(file) + "|" + section + "|" + key] = value;
         return true;
     }
@@ -249,6 +253,10 @@ class MemoryFileSystem : public FileSystem {
         }
         std::optional<std::uint32_t> Size() override {
             return static_cast<std::uint32_t>(node_.Bytes.size());
+        }
+        bool SetEnd() override {
+            node_.Bytes.resize(std::min(position_, node_.Bytes.size()));
+            return true;
         }
         bool Close() override { return true; }
 
