@@ -191,6 +191,7 @@ class Installer : public LogHolder {
 
   private:
     std::int32_t ChangeSharedCount(const std::string& path, std::int32_t change);
+    std::string SharedCountName(const std::string& file);
 
     // Registry helpers (installer_registry.cpp).
     bool CreateKeyLevels(const RegistryKey& key);

@@ -255,6 +255,11 @@ std::string FakeShortPaths::ShortForm(const std::string& path) {
     return form == Forms.end() ? path : form->second;
 }
 
+std::string FakeShortPaths::LongForm(const std::string& path) {
+    const auto form = LongForms.find(path);
+    return form == LongForms.end() ? path : form->second;
+}
+
 bool FakeFonts::AddFont(const std::string& file) {
     if (Fail) {
         return false;

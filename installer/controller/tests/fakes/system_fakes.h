@@ -90,11 +90,13 @@ class FakeShellFactory : public ShellFactory {
     FakeShellState& state_;
 };
 
-// Short forms by table; any other path has none.
+// Short and long forms by table; any other path has none.
 class FakeShortPaths : public ShortPaths {
   public:
     std::string ShortForm(const std::string& path) override;
+    std::string LongForm(const std::string& path) override;
     std::map<std::string, std::string> Forms;
+    std::map<std::string, std::string> LongForms;
 };
 
 class FakeFonts : public FontTable {
