@@ -123,7 +123,8 @@ class Installer : public LogHolder {
     // kDirectoryFailed.
     std::int32_t MakeDirectory(const std::string& path);
     // AttrChanged when protective attributes were cleared, FileDeleted; a missing file is
-    // success.
+    // success. No operation that deletes or moves away takes a drive root, the Windows or the
+    // system directory.
     bool RemoveFile(const std::string& path);
     // FileDeleted for each file, DirRemoved for each directory.
     bool RemoveTree(const std::string& path);
@@ -190,6 +191,7 @@ class Installer : public LogHolder {
     bool RegisterOleServer(const std::string& file);
 
   private:
+    bool ProtectedFromDeletion(const std::string& path);
     std::int32_t ChangeSharedCount(const std::string& path, std::int32_t change);
     std::string SharedCountName(const std::string& file);
 
@@ -205,6 +207,7 @@ class Installer : public LogHolder {
     void NoteIniWrite(const std::string& path);
     // Shell helpers (installer_shell.cpp).
     bool AddAndKeepFields(const ItemRequest& request);
+    void LogItemsGone(const std::string& group, const std::vector<ProgramItem>& items);
 
     InstallerServices services_;
     ShellConnection shell_;

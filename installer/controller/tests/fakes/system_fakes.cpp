@@ -232,7 +232,13 @@ class FakeShell : public ShellInterface {
   private:
     bool Call(const std::string& call) {
         state_.Calls.push_back(call);
-        return state_.FailCalls.count(call) == 0;
+        if (state_.FailCalls.count(call) == 0) {
+            return true;
+        }
+        if (state_.OnFailedCall) {
+            state_.OnFailedCall();
+        }
+        return false;
     }
 
     FakeShellState& state_;

@@ -2,6 +2,7 @@
 // with the failures the tests need, bundled into one set of system services.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -78,6 +79,8 @@ struct FakeShellState {
     // A shell that cannot list a group's items.
     bool ListsItems = true;
     std::set<std::string> FailCalls;
+    // Runs when a call fails, as a shell that gave up part-way.
+    std::function<void()> OnFailedCall;
 };
 
 class FakeShellFactory : public ShellFactory {
