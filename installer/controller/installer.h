@@ -202,6 +202,7 @@ class Installer : public LogHolder {
     struct IniFile;
     std::optional<IniFile> ReadIni(const std::string& file);
     bool SaveIni(IniFile& ini);
+    std::optional<std::string> FreeIniName(const std::string& path);
     bool InsertIni(const std::string& file, const std::string& section, const std::string& entry,
                    const std::string& value, std::size_t position, const char* failure);
     void NoteIniWrite(const std::string& path);

@@ -175,11 +175,15 @@ bool CopyJob::ChooseTemporaryPath() {
     return !TemporaryPath.empty();
 }
 
+// A temporary file that cannot be deleted now is deleted at the next restart.
 void CopyJob::RemoveTemporary() {
     FileSystem& files = installer_.Services().files;
-    if (files.Attributes(TemporaryPath)) {
-        files.RemoveFile(TemporaryPath);
+    if (files.RemoveFile(TemporaryPath) || !files.Attributes(TemporaryPath) ||
+        files.MoveAtRestart(TemporaryPath, "")) {
+        return;
     }
+    files.WriteProfileEntry(JoinPath(files.WindowsDirectory(), "wininit.ini"), "rename", "NUL",
+                            installer_.Services().system.shortPaths.ShortForm(TemporaryPath));
 }
 
 void CopyJob::CopyThroughTemporary(bool compareFirst) {

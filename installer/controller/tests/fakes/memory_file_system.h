@@ -48,6 +48,8 @@ class MemoryFileSystem : public FileSystem {
         AddFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
     }
     bool Has(const std::string& path) const { return nodes_.count(Key(path)) != 0; }
+    // Every file and directory, by lower-case path.
+    const std::map<std::string, Node>& Nodes() const { return nodes_; }
     Node& At(const std::string& path) { return nodes_.at(Key(path)); }
     std::string Text(const std::string& path) {
         const std::vector<std::uint8_t>& bytes = At(path).Bytes;

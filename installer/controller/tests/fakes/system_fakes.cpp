@@ -232,7 +232,8 @@ class FakeShell : public ShellInterface {
   private:
     bool Call(const std::string& call) {
         state_.Calls.push_back(call);
-        if (state_.FailCalls.count(call) == 0) {
+        const bool injected = state_.Inject && state_.Inject();
+        if (!injected && state_.FailCalls.count(call) == 0) {
             return true;
         }
         if (state_.OnFailedCall) {

@@ -38,13 +38,15 @@ class FakeRegistry : public RegistryAccess {
     std::set<std::string> FailList;
     bool FailWrite = false;
 
-  private:
     using Id = std::pair<std::int32_t, std::string>;
     struct Key {
         // As first written.
         std::string Path;
         std::vector<NamedValue> Values;
     };
+    const std::map<Id, Key>& Keys() const { return keys_; }
+
+  private:
     static Id IdOf(const RegistryKey& key);
     static bool Listed(const std::set<std::string>& paths, const std::string& path);
     std::map<Id, Key> keys_;
@@ -81,6 +83,8 @@ struct FakeShellState {
     std::set<std::string> FailCalls;
     // Runs when a call fails, as a shell that gave up part-way.
     std::function<void()> OnFailedCall;
+    // Asked before every call; true fails it.
+    std::function<bool()> Inject;
 };
 
 class FakeShellFactory : public ShellFactory {
