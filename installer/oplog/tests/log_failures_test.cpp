@@ -54,5 +54,21 @@ TEST_F(LogFailureTest, AnArchiveTakesOnlyWholeRecordsAndIsCutBackWhenAWriteFails
     EXPECT_EQ(parsed.Records.size(), 100u);
 }
 
+TEST_F(LogFailureTest, WhicheverArchiveWriteFailsTheArchiveStillReadsAsItWas) {
+    WriteLog("run", 200);
+    for (std::size_t failing = 1;; ++failing) {
+        files.FailingWrites.clear();
+        WriteLog("archive", 1);
+        const std::vector<std::uint8_t> archive = files.Files["archive"];
+        files.Writes.clear();
+        files.FailingWrites = {failing};
+        if (AppendLogRecords(files, "run", "archive")) {
+            EXPECT_EQ(ParseLog(files.Files["archive"]).Records.size(), 201u);
+            break;
+        }
+        EXPECT_EQ(files.Files["archive"], archive) << "failing write " << failing;
+    }
+}
+
 }  // namespace
 }  // namespace aw
