@@ -30,6 +30,8 @@ class OpenFile {
     // Moves to `offset` bytes from the start.
     virtual bool Seek(std::uint32_t offset) = 0;
     virtual std::optional<std::uint32_t> Size() = 0;
+    // Cuts the file off at the current position.
+    virtual bool SetEnd() = 0;
     // False when the system could not close it (unwritten data may be lost).
     virtual bool Close() = 0;
 };
@@ -79,8 +81,8 @@ class FileSystem {
     virtual bool MoveFileTo(const std::string& from, const std::string& to) = 0;
     // Replaces `to` when it exists.
     virtual bool CopyFileTo(const std::string& from, const std::string& to) = 0;
-    // Asks the system to move `from` onto `to` at the next restart, replacing it; false when the
-    // system cannot (the Windows 95 family).
+    // Asks the system to move `from` onto `to` at the next restart, replacing it, or to delete
+    // `from` when `to` is empty; false when the system cannot (the Windows 95 family).
     virtual bool MoveAtRestart(const std::string& from, const std::string& to) = 0;
 
     virtual bool MakeDirectory(const std::string& path) = 0;

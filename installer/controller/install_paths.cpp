@@ -1,5 +1,8 @@
 #include "installer/controller/install_paths.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace aw {
 
 std::string DirectoryPart(const std::string& path) {
@@ -36,6 +39,29 @@ std::string PathRoot(const std::string& path) {
         return (share == std::string::npos ? path : path.substr(0, share)) + "\\";
     }
     return {};
+}
+
+std::string NormalisedPath(const std::string& path) {
+    const std::string root = PathRoot(path);
+    std::vector<std::string> parts;
+    std::size_t at = std::min(root.size(), path.size());
+    while (at <= path.size()) {
+        const std::size_t end = std::min(path.find('\\', at), path.size());
+        const std::string part = path.substr(at, end - at);
+        if (part == "..") {
+            if (!parts.empty()) {
+                parts.pop_back();
+            }
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        at = end + 1;
+    }
+    std::string result = root;
+    for (const std::string& part : parts) {
+        result = JoinPath(result, part);
+    }
+    return result;
 }
 
 bool IsPathRoot(const std::string& path) {

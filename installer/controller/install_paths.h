@@ -15,6 +15,9 @@ std::string JoinPath(const std::string& directory, const std::string& name);
 // The drive root ("C:\") or share root ("\\server\share\") the path lies on, with its trailing
 // backslash; empty for a relative path.
 std::string PathRoot(const std::string& path);
+// The path with "." and ".." resolved (never above its root) and repeated or trailing backslashes
+// dropped; a root keeps its backslash ("C:\").
+std::string NormalisedPath(const std::string& path);
 // True for "C:", "C:\", "\\server\share" and the like: nothing above it can be created.
 bool IsPathRoot(const std::string& path);
 

@@ -123,7 +123,8 @@ class Installer : public LogHolder {
     // kDirectoryFailed.
     std::int32_t MakeDirectory(const std::string& path);
     // AttrChanged when protective attributes were cleared, FileDeleted; a missing file is
-    // success.
+    // success. No operation that deletes or moves away takes a drive root, the Windows or the
+    // system directory.
     bool RemoveFile(const std::string& path);
     // FileDeleted for each file, DirRemoved for each directory.
     bool RemoveTree(const std::string& path);
@@ -190,7 +191,9 @@ class Installer : public LogHolder {
     bool RegisterOleServer(const std::string& file);
 
   private:
+    bool ProtectedFromDeletion(const std::string& path);
     std::int32_t ChangeSharedCount(const std::string& path, std::int32_t change);
+    std::string SharedCountName(const std::string& file);
 
     // Registry helpers (installer_registry.cpp).
     bool CreateKeyLevels(const RegistryKey& key);
@@ -199,11 +202,13 @@ class Installer : public LogHolder {
     struct IniFile;
     std::optional<IniFile> ReadIni(const std::string& file);
     bool SaveIni(IniFile& ini);
+    std::optional<std::string> FreeIniName(const std::string& path);
     bool InsertIni(const std::string& file, const std::string& section, const std::string& entry,
                    const std::string& value, std::size_t position, const char* failure);
     void NoteIniWrite(const std::string& path);
     // Shell helpers (installer_shell.cpp).
     bool AddAndKeepFields(const ItemRequest& request);
+    void LogItemsGone(const std::string& group, const std::vector<ProgramItem>& items);
 
     InstallerServices services_;
     ShellConnection shell_;

@@ -25,7 +25,28 @@ std::int32_t Installer::MakeDirectory(const std::string& path) {
     return kDirectoryReady;
 }
 
+// A drive root and the Windows and system directories are never deleted, however a script's
+// variables spell them (an empty variable before a backslash names the root).
+bool Installer::ProtectedFromDeletion(const std::string& path) {
+    ShortPaths& paths = services_.system.shortPaths;
+    const std::string normal = paths.LongForm(NormalisedPath(path));
+    if (IsPathRoot(normal) || (normal.empty() && !path.empty())) {
+        return true;
+    }
+    for (const std::string& directory :
+         {services_.files.WindowsDirectory(), services_.files.SystemDirectory()}) {
+        if (EqualIgnoringCase(normal, paths.LongForm(NormalisedPath(directory)))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Installer::RemoveFile(const std::string& path) {
+    if (ProtectedFromDeletion(path)) {
+        ReportError("Unable to delete file %s", path.c_str());
+        return false;
+    }
     const std::optional<std::uint32_t> attributes = services_.files.Attributes(path);
     if (!attributes) {
         return true;
@@ -42,6 +63,10 @@ bool Installer::RemoveFile(const std::string& path) {
 }
 
 bool Installer::RemoveTree(const std::string& path) {
+    if (ProtectedFromDeletion(path)) {
+        ReportError("Unable to delete file %s", path.c_str());
+        return false;
+    }
     FileSystem& files = services_.files;
     std::vector<DirectoryEntry> entries;
     if (!files.ListDirectory(path, entries)) {
@@ -80,6 +105,10 @@ bool Installer::RenameFile(const std::string& from, const std::string& to) {
         return true;
     }
     FileSystem& files = services_.files;
+    if (ProtectedFromDeletion(from)) {
+        ReportError("Unable to delete file %s", from.c_str());
+        return false;
+    }
     if (!files.Attributes(from)) {
         ReportError("%s not found", from.c_str());
         return false;

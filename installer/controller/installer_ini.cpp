@@ -50,31 +50,54 @@ std::optional<Installer::IniFile> Installer::ReadIni(const std::string& file) {
     return ini;
 }
 
+// The new text is written beside the file; the old file is set aside until the new one has its
+// name, and comes back when anything fails.
 bool Installer::SaveIni(IniFile& ini) {
     IniFiles& files = services_.system.iniFiles;
-    const std::string directory = DirectoryPrefix(ini.Path);
-    std::string temporary;
-    for (;; ++iniTemporaryNumber_) {
-        if (iniTemporaryNumber_ >= kTemporaryNames) {
-            return false;
+    const std::optional<std::string> temporary = FreeIniName(ini.Path);
+    if (!temporary) {
+        return false;
+    }
+    if (!files.WriteNew(*temporary, ini.Document.Text())) {
+        files.Delete(*temporary);
+        return false;
+    }
+    if (!ini.Existed) {
+        if (files.Rename(*temporary, ini.Path)) {
+            return true;
         }
+        files.Delete(*temporary);
+        return false;
+    }
+    const std::optional<std::string> aside = FreeIniName(ini.Path);
+    if (!aside || !files.Rename(ini.Path, *aside)) {
+        files.Delete(*temporary);
+        return false;
+    }
+    if (files.Rename(*temporary, ini.Path)) {
+        if (files.Delete(*aside)) {
+            return true;
+        }
+        files.Rename(ini.Path, *temporary);
+    }
+    files.Rename(*aside, ini.Path);
+    files.Delete(*temporary);
+    return false;
+}
+
+// A name in the file's directory that nothing has yet.
+std::optional<std::string> Installer::FreeIniName(const std::string& path) {
+    IniFiles& files = services_.system.iniFiles;
+    const std::string directory = DirectoryPrefix(path);
+    for (; iniTemporaryNumber_ < kTemporaryNames; ++iniTemporaryNumber_) {
         char name[32];
         std::snprintf(name, sizeof name, "ini%03d.%03d", iniTemporaryNumber_ / 1000,
                       iniTemporaryNumber_ % 1000);
-        temporary = directory + name;
-        if (!files.Exists(temporary)) {
-            break;
+        if (!files.Exists(directory + name)) {
+            return directory + name;
         }
     }
-    if (!files.WriteNew(temporary, ini.Document.Text())) {
-        files.Delete(temporary);
-        return false;
-    }
-    if (ini.Existed && !files.Delete(ini.Path)) {
-        files.Delete(temporary);
-        return false;
-    }
-    return files.Rename(temporary, ini.Path);
+    return std::nullopt;
 }
 
 void Installer::NoteIniWrite(const std::string& path) {

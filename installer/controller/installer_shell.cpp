@@ -1,5 +1,9 @@
 // The Installer's Program Manager operations: groups and items, whichever shell holds them.
+#include <algorithm>
+
 #include "installer/controller/installer.h"
+#include "installer/controller/shell/shell_names.h"
+#include "installer/controller/text_case.h"
 
 namespace aw {
 
@@ -41,6 +45,10 @@ void Installer::DisconnectShell(bool closeShell) {
 }
 
 bool Installer::CreateGroup(const std::string& group) {
+    if (!SafeGroupName(group)) {
+        ReportError("Unable to create group %s", group.c_str());
+        return false;
+    }
     ShellUse use(*this);
     if (!use.Open()) {
         return false;
@@ -81,6 +89,10 @@ bool Installer::AddAndKeepFields(const ItemRequest& request) {
 }
 
 bool Installer::CreateItem(const ItemRequest& request) {
+    if (!SafeItemName(request.Item.Name)) {
+        ReportError("Unable to create PM item %s", request.Item.Name.c_str());
+        return false;
+    }
     ShellUse use(*this);
     if (!use.Open()) {
         return false;
@@ -119,6 +131,10 @@ bool Installer::CreateItemFromEvent(ItemRequest request) {
 }
 
 bool Installer::DeleteItem(const std::string& group, const std::string& name) {
+    if (!SafeGroupName(group) || !SafeItemName(name)) {
+        ReportError("Unable to delete PM item %s", name.c_str());
+        return false;
+    }
     ShellUse use(*this);
     if (!use.Open()) {
         return false;
@@ -150,6 +166,10 @@ bool Installer::DeleteItem(const std::string& group, const std::string& name) {
 }
 
 bool Installer::DeleteGroup(const std::string& group) {
+    if (!SafeGroupName(group)) {
+        ReportError("Unable to delete group %s", group.c_str());
+        return false;
+    }
     ShellUse use(*this);
     if (!use.Open()) {
         return false;
@@ -160,7 +180,8 @@ bool Installer::DeleteGroup(const std::string& group) {
     }
     const std::vector<ProgramItem> items =
         shell.GroupItems(group).value_or(std::vector<ProgramItem>());
-    if (!shell.DeleteGroup(group)) {
+    if (!shell.DeleteGroup(group) && shell.GroupExists(group)) {
+        LogItemsGone(group, items);
         ReportError("Unable to delete group %s", group.c_str());
         return false;
     }
@@ -169,6 +190,22 @@ bool Installer::DeleteGroup(const std::string& group) {
     }
     Log().GroupDeleted(group);
     return true;
+}
+
+// A shell that gave up part-way through a group may have deleted some of its items already.
+void Installer::LogItemsGone(const std::string& group, const std::vector<ProgramItem>& items) {
+    const std::optional<std::vector<ProgramItem>> left = shell_.Shell().GroupItems(group);
+    if (!left) {
+        return;
+    }
+    for (const ProgramItem& item : items) {
+        const bool kept = std::any_of(left->begin(), left->end(), [&](const ProgramItem& other) {
+            return EqualIgnoringCase(other.Name, item.Name);
+        });
+        if (!kept) {
+            Log().ItemDeleted(group, item);
+        }
+    }
 }
 
 std::optional<std::vector<ProgramItem>> Installer::GroupItems(const std::string& group) {

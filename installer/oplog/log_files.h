@@ -19,6 +19,8 @@ class LogFiles {
     virtual std::unique_ptr<OutputFile> Create(const std::string& path) = 0;
     // An existing file, written at its end; none when it does not exist or cannot be opened.
     virtual std::unique_ptr<OutputFile> OpenForAppend(const std::string& path) = 0;
+    // Cuts the existing file, which no one holds open for writing, back to `size` bytes.
+    virtual bool CutBack(const std::string& path, std::size_t size) = 0;
     // False when the file cannot be opened or read to its end.
     virtual bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) = 0;
 };

@@ -66,19 +66,27 @@ bool AppendLogRecords(LogFiles& files, const std::string& from, const std::strin
         return false;
     }
     const std::optional<std::size_t> header = HeaderLength(bytes);
-    if (!header) {
+    std::vector<std::uint8_t> archive;
+    if (!header || !files.ReadWholeFile(to, archive)) {
         return false;
     }
+    // A run cut short may have left its last record in part: the archive takes the whole ones.
+    const ParsedLog parsed = ParseLog(bytes);
+    const std::size_t end = parsed.Fault ? parsed.Fault->Offset : bytes.size();
+    const std::string_view records = AsChars(bytes).substr(*header, end - *header);
     std::unique_ptr<OutputFile> output = files.OpenForAppend(to);
     if (!output) {
         return false;
     }
-    const std::string_view records = AsChars(bytes).substr(*header);
     bool written = true;
     for (std::size_t at = 0; at < records.size() && written; at += kAppendBlockSize) {
         written = output->Write(records.substr(at, kAppendBlockSize));
     }
-    return output->Close() && written;
+    if (output->Close() && written) {
+        return true;
+    }
+    files.CutBack(to, archive.size());
+    return false;
 }
 
 }  // namespace aw

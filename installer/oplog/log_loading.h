@@ -39,8 +39,9 @@ std::optional<LoadedLog> LoadLog(LogFiles& files, const std::string& path, Error
 // True only when the file's header reads and at least one byte follows it.
 bool LogHasRecords(LogFiles& files, const std::string& path);
 
-// Appends everything after the header of `from` to the existing log `to`, which keeps its own
-// header. False when `from` has no readable header, `to` cannot be opened, or a write fails.
+// Appends the whole records after the header of `from` to the existing log `to`, which keeps its
+// own header; a record that `from` holds only in part is left out. False when `from` has no
+// readable header, `to` cannot be opened, or a write fails; `to` is then as it was.
 bool AppendLogRecords(LogFiles& files, const std::string& from, const std::string& to);
 
 }  // namespace aw

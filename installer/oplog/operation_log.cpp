@@ -10,29 +10,49 @@ bool OperationLog::Open(const std::string& path, LogHeader header) {
     if (!output) {
         return false;
     }
-    if (!output->Write(AsChars(EncodeHeader(header)))) {
+    const std::vector<std::uint8_t> bytes = EncodeHeader(header);
+    if (!output->Write(AsChars(bytes))) {
         output->Close();
         return false;
     }
     output_ = std::move(output);
     path_ = path;
+    size_ = bytes.size();
+    attached_ = true;
     installer_.AttachLog(*this);
     return true;
 }
 
 void OperationLog::Close() {
-    if (!output_) {
+    if (!attached_) {
         return;
     }
     installer_.DetachLog();
-    output_->Close();
-    output_.reset();
+    attached_ = false;
+    CloseFile();
+}
+
+void OperationLog::CloseFile() {
+    if (output_) {
+        output_->Close();
+        output_.reset();
+    }
 }
 
 void OperationLog::Append(LogRecord& record) {
-    if (output_) {
-        output_->Write(AsChars(EncodeRecord(record)));
+    if (!attached_) {
+        return;
     }
+    if (!output_) {
+        output_ = files_.OpenForAppend(path_);
+    }
+    const std::vector<std::uint8_t> bytes = EncodeRecord(record);
+    if (output_ && output_->Write(AsChars(bytes))) {
+        size_ += bytes.size();
+        return;
+    }
+    CloseFile();
+    files_.CutBack(path_, size_);
 }
 
 }  // namespace aw

@@ -26,19 +26,25 @@ class OperationLog : public RecordSink {
     bool Open(const std::string& path, LogHeader header);
     // Detaches the log (the discarding sink becomes current) and closes the file.
     void Close();
-    bool IsOpen() const { return output_ != nullptr; }
+    bool IsOpen() const { return attached_; }
     const std::string& Path() const { return path_; }
 
   protected:
-    // Writes the record in one piece. Write errors are not reported: the installation goes on,
-    // and a log cut short reads as far as its last whole record.
+    // Writes the record in one piece. Write errors are not reported: the installation goes on.
+    // What a failed write left is cut off, so that the log reads back whole, and the next record
+    // follows the last whole one.
     void Append(LogRecord& record) override;
 
   private:
+    void CloseFile();
+
     LogFiles& files_;
     LogHolder& installer_;
     std::unique_ptr<OutputFile> output_;
+    bool attached_ = false;
     std::string path_;
+    // Of the header and the whole records written.
+    std::size_t size_ = 0;
 };
 
 }  // namespace aw

@@ -17,6 +17,10 @@ bool CreateDestination::Write(const std::uint8_t* buffer, std::int32_t count) {
     return file_ && file_->Write(buffer, static_cast<std::uint32_t>(count));
 }
 
+void CreateDestination::Abandon() {
+    CloseFile(file_);
+}
+
 void CreateDestination::Commit() {
     Job().Log->FileCreated(Job().DestinationPath);
 }
@@ -41,6 +45,21 @@ bool AppendDestination::Open() {
     }
     oldLength_ = *size;
     return true;
+}
+
+void AppendDestination::Abandon() {
+    CloseFile(file_);
+    FileSystem& files = Job().Owner().Services().files;
+    const std::string& path = Job().WritePath();
+    if (!existed_) {
+        files.RemoveFile(path);
+        return;
+    }
+    std::unique_ptr<OpenFile> file = files.OpenForWriting(path);
+    if (file && file->Seek(oldLength_)) {
+        file->SetEnd();
+    }
+    CloseFile(file);
 }
 
 void AppendDestination::Commit() {

@@ -1,5 +1,6 @@
 // Where a job's bytes go: a file created anew (replacing the old one), or appended to the end of
-// an existing file. The commit reports which to the job's log.
+// an existing file. Either takes back what an attempt that failed wrote. The commit reports which
+// to the job's log.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,8 @@ class CreateDestination : public CopyDestination {
     bool Open() override;
     bool Close() override;
     bool Write(const std::uint8_t* buffer, std::int32_t count) override;
+    // Closes the file; the job deletes its temporary file.
+    void Abandon() override;
     // FileCreated.
     void Commit() override;
     bool KeepsExistingFile() override { return false; }
@@ -27,6 +30,8 @@ class AppendDestination : public CreateDestination {
   public:
     // Opens an existing file at its end, or creates the file.
     bool Open() override;
+    // Cuts the file back to its old length, or deletes the file it created.
+    void Abandon() override;
     // FileExtended with the length before, or FileCreated when there was no file.
     void Commit() override;
     bool KeepsExistingFile() override { return true; }

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "installer/controller/copy/copy_rules.h"
+#include "installer/controller/copy/copy_sources.h"
 #include "installer/controller/install_paths.h"
 #include "installer/controller/installer.h"
 
@@ -86,7 +87,8 @@ void CopyJob::Attempt() {
             case Verdict::Write:
                 break;
         }
-        if (!plugIns_.Destination->KeepsExistingFile() && !DestinationFree()) {
+        // A new file is written beside the old one, which stays until the new one is whole.
+        if (!plugIns_.Destination->KeepsExistingFile()) {
             CopyThroughTemporary(false);
             return;
         }
@@ -94,19 +96,38 @@ void CopyJob::Attempt() {
     CopyDirect();
 }
 
-bool CopyJob::CloseBoth() {
-    const bool sourceClosed = plugIns_.Source->Close();
-    return plugIns_.Destination->Close() && sourceClosed;
+void CopyJob::CopyDirect() {
+    Copy(*plugIns_.Source, true);
 }
 
-void CopyJob::CopyDirect() {
-    if (!plugIns_.Source->Open()) {
+// Anything but a whole, closed and dated file is taken back by the destination.
+void CopyJob::Copy(CopySource& source, bool reportProgress) {
+    State = FileState::Failed;
+    if (!source.Open()) {
         return;
     }
     if (!plugIns_.Destination->Open()) {
-        plugIns_.Source->Close();
+        source.Close();
         return;
     }
+    State = Pump(source, reportProgress);
+    const bool sourceClosed = source.Close();
+    const bool closed = plugIns_.Destination->Close() && sourceClosed;
+    if (State == FileState::Installed && !closed) {
+        State = FileState::Failed;
+    }
+    if (State == FileState::Installed && SetTime &&
+        !installer_.Services().files.SetTimeStamp(WritePath(), TimeStamp)) {
+        installer_.ReportError("Unable to set the time stamp of %s", DestinationPath.c_str());
+        State = FileState::Failed;
+    }
+    if (State != FileState::Installed) {
+        plugIns_.Destination->Abandon();
+    }
+}
+
+// Reads the source to its end into the open destination: installed when all of it was written.
+FileState CopyJob::Pump(CopySource& source, bool reportProgress) {
     std::uint32_t kib = plugIns_.Progress->BufferSizeKiB();
     if (kib == 0 || kib > kLargestBufferKiB) {
         kib = kFallbackBufferKiB;
@@ -114,81 +135,55 @@ void CopyJob::CopyDirect() {
     const auto size = static_cast<std::int32_t>(kib * 1024);
     const std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[size]);
     if (!buffer) {
-        CloseBoth();
         installer_.ReportError("Out of memory");
-        return;
+        return FileState::Failed;
     }
     for (;;) {
-        const std::int32_t got = plugIns_.Source->Read(buffer.get(), size);
-        if (got < 0) {
-            CloseBoth();
-            return;
-        }
+        const std::int32_t got = source.Read(buffer.get(), size);
         if (got == 0) {
-            break;
+            return FileState::Installed;
         }
-        if (!plugIns_.Destination->Write(buffer.get(), got)) {
-            CloseBoth();
-            return;
+        if (got < 0 || !plugIns_.Destination->Write(buffer.get(), got)) {
+            return FileState::Failed;
         }
-        if (!plugIns_.Progress->Step(static_cast<std::uint32_t>(got) / 1024)) {
-            CloseBoth();
-            State = FileState::Aborted;
-            return;
+        if (reportProgress && !plugIns_.Progress->Step(static_cast<std::uint32_t>(got) / 1024)) {
+            return FileState::Aborted;
         }
     }
-    if (!CloseBoth()) {
-        return;
-    }
-    if (SetTime && !installer_.Services().files.SetTimeStamp(WritePath(), TimeStamp)) {
-        installer_.ReportError("Unable to set the time stamp of %s", DestinationPath.c_str());
-        return;
-    }
-    State = FileState::Installed;
 }
 
-// The old file must go before the new one can take its name: it is free when it does not exist,
-// or is not in use and could be deleted (quietly: the copy logs the new file, not this).
-bool CopyJob::DestinationFree() {
-    FileSystem& files = installer_.Services().files;
-    const std::optional<std::uint32_t> attributes = files.Attributes(DestinationPath);
-    if (!attributes) {
-        return true;
-    }
-    if (installer_.Services().versions.InUse(DestinationPath)) {
-        return false;
-    }
-    const std::uint32_t protective = *attributes & (kReadOnly | kHidden | kSystem);
-    if (protective != 0 && !files.SetAttributes(DestinationPath, *attributes & ~protective)) {
-        return false;
-    }
-    if (files.RemoveFile(DestinationPath)) {
-        return true;
-    }
-    if (protective != 0) {
-        files.SetAttributes(DestinationPath, *attributes);
-    }
-    return false;
+// The old file stands in the way of the new one while a program has it loaded.
+bool CopyJob::DestinationInUse() {
+    return installer_.Services().files.Attributes(DestinationPath) &&
+           installer_.Services().versions.InUse(DestinationPath);
 }
 
-bool CopyJob::ChooseTemporaryPath() {
+std::optional<std::string> CopyJob::FreeNameBeside() {
     FileSystem& files = installer_.Services().files;
     const std::string directory = DirectoryPart(DestinationPath);
     for (std::uint32_t number = 0; number < kTemporaryNames; ++number) {
-        TemporaryPath = JoinPath(directory, TemporaryFileName(number));
-        if (!files.Attributes(TemporaryPath)) {
-            return true;
+        std::string path = JoinPath(directory, TemporaryFileName(number));
+        if (!files.Attributes(path)) {
+            return path;
         }
     }
-    TemporaryPath.clear();
-    return false;
+    return std::nullopt;
 }
 
+bool CopyJob::ChooseTemporaryPath() {
+    TemporaryPath = FreeNameBeside().value_or("");
+    return !TemporaryPath.empty();
+}
+
+// A temporary file that cannot be deleted now is deleted at the next restart.
 void CopyJob::RemoveTemporary() {
     FileSystem& files = installer_.Services().files;
-    if (files.Attributes(TemporaryPath)) {
-        files.RemoveFile(TemporaryPath);
+    if (files.RemoveFile(TemporaryPath) || !files.Attributes(TemporaryPath) ||
+        files.MoveAtRestart(TemporaryPath, "")) {
+        return;
     }
+    files.WriteProfileEntry(JoinPath(files.WindowsDirectory(), "wininit.ini"), "rename", "NUL",
+                            installer_.Services().system.shortPaths.ShortForm(TemporaryPath));
 }
 
 void CopyJob::CopyThroughTemporary(bool compareFirst) {
@@ -217,13 +212,22 @@ void CopyJob::CopyThroughTemporary(bool compareFirst) {
                 break;
         }
     }
+    if (plugIns_.Destination->KeepsExistingFile()) {
+        AppendTemporary();
+        return;
+    }
     for (;;) {
-        if (DestinationFree()) {
-            if (!MoveTemporaryIntoPlace()) {
-                RemoveTemporary();
-                State = FileState::Failed;
+        if (!DestinationInUse()) {
+            switch (MoveTemporaryIntoPlace()) {
+                case Placement::Placed:
+                    return;
+                case Placement::Failed:
+                    RemoveTemporary();
+                    State = FileState::Failed;
+                    return;
+                case Placement::Blocked:
+                    break;
             }
-            return;
         }
         if (InUsePolicy == 1) {
             QueueForRestart();
@@ -242,6 +246,14 @@ void CopyJob::CopyThroughTemporary(bool compareFirst) {
     }
 }
 
+// The expanded copy goes onto the end of the destination, as a plain file would have.
+void CopyJob::AppendTemporary() {
+    StoredFileSource expanded(TemporaryPath);
+    expanded.job_ = this;
+    Copy(expanded, false);
+    RemoveTemporary();
+}
+
 std::string CopyJob::InUseMessage() const {
     UserQuestions& questions = installer_.Services().questions;
     return InsertIntoText(questions.Text(text::kInUse), DestinationPath) + "\n\n" +
@@ -249,13 +261,47 @@ std::string CopyJob::InUseMessage() const {
            questions.Text(InUsePolicy == 2 ? text::kInUseSkip : text::kInUseAtRestart);
 }
 
-// Not logged: the commit reports the destination as created.
-bool CopyJob::MoveTemporaryIntoPlace() {
+// Not logged: the commit reports the destination as created. The old file is set aside until
+// the new one has its name, and comes back when anything fails.
+CopyJob::Placement CopyJob::MoveTemporaryIntoPlace() {
     FileSystem& files = installer_.Services().files;
-    if (files.MoveFileTo(TemporaryPath, DestinationPath)) {
+    const std::optional<std::uint32_t> attributes = files.Attributes(DestinationPath);
+    if (!attributes) {
+        return MoveOrCopy(TemporaryPath, DestinationPath) ? Placement::Placed : Placement::Failed;
+    }
+    const std::optional<std::string> aside = FreeNameBeside();
+    if (!aside || !files.MoveFileTo(DestinationPath, *aside)) {
+        return Placement::Blocked;
+    }
+    if (!MoveOrCopy(TemporaryPath, DestinationPath)) {
+        files.MoveFileTo(*aside, DestinationPath);
+        return Placement::Failed;
+    }
+    const std::uint32_t protective = *attributes & (kReadOnly | kHidden | kSystem);
+    if ((protective == 0 || files.SetAttributes(*aside, *attributes & ~protective)) &&
+        files.RemoveFile(*aside)) {
+        return Placement::Placed;
+    }
+    files.SetAttributes(*aside, *attributes);
+    files.MoveFileTo(DestinationPath, TemporaryPath);
+    files.MoveFileTo(*aside, DestinationPath);
+    return Placement::Failed;
+}
+
+// False leaves `from` where it was and nothing at `to`.
+bool CopyJob::MoveOrCopy(const std::string& from, const std::string& to) {
+    FileSystem& files = installer_.Services().files;
+    if (files.MoveFileTo(from, to)) {
         return true;
     }
-    return files.CopyFileTo(TemporaryPath, DestinationPath) && files.RemoveFile(TemporaryPath);
+    if (!files.CopyFileTo(from, to)) {
+        return false;
+    }
+    if (files.RemoveFile(from)) {
+        return true;
+    }
+    files.RemoveFile(to);
+    return false;
 }
 
 // The system moves the temporary file onto the destination at the next restart; where it

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "installer/controller/file_request.h"
@@ -55,6 +56,8 @@ class CopyDestination : public CopyPlugIn {
     virtual bool Open() = 0;
     virtual bool Close() = 0;
     virtual bool Write(const std::uint8_t* buffer, std::int32_t count) = 0;
+    // Takes back what an attempt that did not complete wrote, the file closed or not.
+    virtual void Abandon() = 0;
     // Reports the finished file to the job's log.
     virtual void Commit() = 0;
     // The destination writes onto the existing file, which therefore need not be free.
@@ -123,13 +126,18 @@ class CopyJob {
   private:
     void Attempt();
     void CopyDirect();
+    void Copy(CopySource& source, bool reportProgress);
+    FileState Pump(CopySource& source, bool reportProgress);
     void CopyThroughTemporary(bool compareFirst);
+    void AppendTemporary();
+    std::optional<std::string> FreeNameBeside();
     bool ChooseTemporaryPath();
-    bool DestinationFree();
-    bool MoveTemporaryIntoPlace();
+    bool DestinationInUse();
+    enum class Placement { Placed, Blocked, Failed };
+    Placement MoveTemporaryIntoPlace();
+    bool MoveOrCopy(const std::string& from, const std::string& to);
     void QueueForRestart();
     void RemoveTemporary();
-    bool CloseBoth();
     std::string InUseMessage() const;
 
     Installer& installer_;

@@ -37,6 +37,8 @@ class LinkStore {
     virtual bool RemoveFile(const std::string& path) = 0;
     // The names of the files in the directory, without their directory.
     virtual std::vector<std::string> FileNames(const std::string& directory) = 0;
+    // Whether the directory holds a directory, or cannot be listed.
+    virtual bool HoldsDirectories(const std::string& directory) = 0;
 
     virtual bool WriteLink(const std::string& path, const ShellLink& link) = 0;
     virtual std::optional<ShellLink> ReadLink(const std::string& path) = 0;

@@ -1,5 +1,8 @@
 #include "installer/controller/shell/shell_link_writer.h"
 
+#include <algorithm>
+
+#include "installer/controller/shell/shell_names.h"
 #include "installer/controller/text_case.h"
 
 namespace aw {
@@ -8,6 +11,10 @@ namespace {
 
 constexpr const char* kLinkExtension = ".lnk";
 constexpr const char* kPifExtension = ".pif";
+
+bool IsShortcut(const std::string& file) {
+    return EndsWithIgnoringCase(file, kLinkExtension) || EndsWithIgnoringCase(file, kPifExtension);
+}
 
 bool IsMinimised(std::int32_t showCommand) {
     // SW_SHOWMINIMIZED, SW_MINIMIZE and SW_SHOWMINNOACTIVE.
@@ -57,19 +64,25 @@ std::string ShellLinkWriter::ItemPath(const std::string& name, const char* exten
 
 bool ShellLinkWriter::CreateGroup(const std::string& group) {
     const std::string path = GroupPath(group);
-    if (!store_->DirectoryExists(path) && !store_->MakeDirectory(path)) {
+    if (!SafeGroupName(group) || (!store_->DirectoryExists(path) && !store_->MakeDirectory(path))) {
         return false;
     }
     currentGroup_ = group;
     return true;
 }
 
+// A group that holds anything but shortcuts (another folder, a web link, desktop.ini) is left
+// alone whole: deleting its shortcuts would lose them without removing the group.
 bool ShellLinkWriter::DeleteGroup(const std::string& group) {
     const std::string path = GroupPath(group);
-    for (const std::string& file : store_->FileNames(path)) {
-        if (EndsWithIgnoringCase(file, kLinkExtension) ||
-            EndsWithIgnoringCase(file, kPifExtension)) {
-            store_->RemoveFile(path + "\\" + file);
+    const std::vector<std::string> files = store_->FileNames(path);
+    if (!SafeGroupName(group) || store_->HoldsDirectories(path) ||
+        !std::all_of(files.begin(), files.end(), IsShortcut)) {
+        return false;
+    }
+    for (const std::string& file : files) {
+        if (!store_->RemoveFile(path + "\\" + file)) {
+            return false;
         }
     }
     return store_->RemoveEmptyDirectory(path);
@@ -77,10 +90,13 @@ bool ShellLinkWriter::DeleteGroup(const std::string& group) {
 
 bool ShellLinkWriter::ShowGroup(const std::string& group, std::int32_t) {
     currentGroup_ = group;
-    return true;
+    return SafeGroupName(group);
 }
 
 bool ShellLinkWriter::Save(const ProgramItem& item) {
+    if (!SafeGroupName(currentGroup_) || !SafeItemName(item.Name)) {
+        return false;
+    }
     const SplitCommand command = SplitCommandLine(item.CommandLine);
     ShellLink link;
     link.Path = command.Program;
@@ -111,6 +127,9 @@ bool ShellLinkWriter::AddItem(const std::string& name, const std::string& comman
 }
 
 bool ShellLinkWriter::DeleteItem(const std::string& name) {
+    if (!SafeGroupName(currentGroup_) || !SafeItemName(name)) {
+        return false;
+    }
     for (const char* extension : {kLinkExtension, kPifExtension}) {
         const std::string path = ItemPath(name, extension);
         if (store_->FileExists(path)) {
@@ -121,12 +140,12 @@ bool ShellLinkWriter::DeleteItem(const std::string& name) {
 }
 
 bool ShellLinkWriter::GroupExists(const std::string& group) {
-    return store_->DirectoryExists(GroupPath(group));
+    return SafeGroupName(group) && store_->DirectoryExists(GroupPath(group));
 }
 
 std::optional<std::vector<ProgramItem>> ShellLinkWriter::GroupItems(const std::string& group) {
     const std::string path = GroupPath(group);
-    if (!store_->DirectoryExists(path)) {
+    if (!SafeGroupName(group) || !store_->DirectoryExists(path)) {
         return std::nullopt;
     }
     std::vector<ProgramItem> items;

@@ -1,4 +1,5 @@
-// Paths in the short (8.3) form that Program Manager and command lines take without quotes.
+// Paths in the short (8.3) form that Program Manager and command lines take without quotes, and
+// in the long form that names a file one way only.
 #pragma once
 
 #include <string>
@@ -10,6 +11,8 @@ class ShortPaths {
     virtual ~ShortPaths() = default;
     // The path's short form; the path as it is when it has none (such as a missing file).
     virtual std::string ShortForm(const std::string& path) = 0;
+    // The long form of every part of the path that exists; the rest as it is.
+    virtual std::string LongForm(const std::string& path) = 0;
 };
 
 // The item event's command line with every part in double quotes replaced by that path's short

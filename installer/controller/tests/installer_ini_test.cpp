@@ -74,26 +74,29 @@ TEST_F(InstallerIniTest, AnEntryInANewFileLogsTheFileTheSectionAndTheEntry) {
     }
 }
 
-TEST_F(InstallerIniTest, TheNewFileIsCompleteBeforeTheOldOneGoesAndTempNamesSkipExistingOnes) {
+TEST_F(InstallerIniTest,
+       TheNewFileIsCompleteBeforeTheOldOneIsSetAsideAndTempNamesSkipExistingOnes) {
     files.Files[kAppIni] = "[Main]\r\n";
     files.Files["C:\\APP\\ini000.000"] = "someone else's";
     ASSERT_TRUE(installer.InsertIniEntry(kAppIni, "Main", "a", "1", 0));
     ASSERT_TRUE(installer.InsertIniEntry(kAppIni, "Main", "b", "2", 0));
     EXPECT_EQ(files.Steps, (std::vector<std::string>{
                                "write C:\\APP\\ini000.001",
-                               "delete C:\\APP\\app.ini",
+                               "rename C:\\APP\\app.ini C:\\APP\\ini000.002",
                                "rename C:\\APP\\ini000.001 C:\\APP\\app.ini",
-                               "write C:\\APP\\ini000.001",
-                               "delete C:\\APP\\app.ini",
-                               "rename C:\\APP\\ini000.001 C:\\APP\\app.ini",
+                               "delete C:\\APP\\ini000.002",
+                               "write C:\\APP\\ini000.002",
+                               "rename C:\\APP\\app.ini C:\\APP\\ini000.003",
+                               "rename C:\\APP\\ini000.002 C:\\APP\\app.ini",
+                               "delete C:\\APP\\ini000.003",
                            }));
     EXPECT_EQ(files.Files["C:\\APP\\ini000.000"], "someone else's");
     EXPECT_EQ(files.Files[kAppIni], "[Main]\r\na=1\r\nb=2\r\n");
 }
 
-TEST_F(InstallerIniTest, AFailedWriteOrDeleteLeavesTheOldFileAndNoTemporaryOne) {
+TEST_F(InstallerIniTest, AFailedWriteOrDeleteOfTheOldFileLeavesItAndNoTemporaryOne) {
     files.Files[kAppIni] = "[Main]\r\nx=1\r\n";
-    files.FailDelete.insert(kAppIni);
+    files.FailDelete.insert("C:\\APP\\ini000.001");
     EXPECT_FALSE(installer.SetIniEntry(kAppIni, "Main", "x", "2", 0));
     files.FailDelete.clear();
     files.FailWrite = true;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -36,6 +37,11 @@ class FakeLinkStore : public LinkStore {
             }
         }
         return names;
+    }
+    bool HoldsDirectories(const std::string& directory) override {
+        return std::any_of(Directories.begin(), Directories.end(), [&](const std::string& path) {
+            return path.starts_with(directory + "\\");
+        });
     }
     bool WriteLink(const std::string& path, const ShellLink& link) override {
         Links[path] = link;
@@ -105,6 +111,27 @@ TEST(ShellLinkWriterTest, APifGoesWhenThereIsNoShortcutOfTheName) {
     ASSERT_TRUE(writer.ShowGroup("Line Wink", 1));
     ASSERT_TRUE(writer.DeleteItem("Old"));
     EXPECT_TRUE(store.Links.empty());
+}
+
+TEST(ShellLinkWriterTest, AGroupHoldingMoreThanShortcutsOrNamedOutsideProgramsIsLeftWhole) {
+    auto owned = std::make_unique<FakeLinkStore>();
+    FakeLinkStore& store = *owned;
+    testing::FakeShortPaths paths;
+    store.Directories = {kGroup, "C:\\WINDOWS\\Start Menu\\Programs"};
+    store.Links[kGroup + "\\Monitor.lnk"] = {};
+    store.Links[kGroup + "\\Home Page.url"] = {};
+    ShellLinkWriter writer(std::move(owned), paths);
+    ASSERT_TRUE(writer.Open(false));
+    EXPECT_FALSE(writer.DeleteGroup("Line Wink"));
+    EXPECT_EQ(store.Links.size(), 2u);
+
+    store.Links.erase(kGroup + "\\Home Page.url");
+    store.Directories.insert(kGroup + "\\Tools");
+    EXPECT_FALSE(writer.DeleteGroup("Line Wink"));
+    EXPECT_FALSE(writer.DeleteGroup(""));
+    EXPECT_FALSE(writer.DeleteGroup("Line Wink\\.."));
+    EXPECT_EQ(store.Links.size(), 1u);
+    EXPECT_EQ(store.Directories.size(), 3u);
 }
 
 TEST(ShellLinkWriterTest, WithoutTheLinkObjectOrAProgramsFolderItDoesNotOpen) {

@@ -35,6 +35,7 @@ class Win32File : public OpenFile {
         }
         return size;
     }
+    bool SetEnd() override { return SetEndOfFile(handle_) != FALSE; }
     bool Close() override {
         if (handle_ == INVALID_HANDLE_VALUE) {
             return true;
@@ -170,7 +171,7 @@ bool Win32FileSystem::CopyFileTo(const std::string& from, const std::string& to)
 }
 
 bool Win32FileSystem::MoveAtRestart(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(),
+    return MoveFileExA(from.c_str(), to.empty() ? nullptr : to.c_str(),
                        MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING) != 0;
 }
 

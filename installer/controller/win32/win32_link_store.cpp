@@ -3,6 +3,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "installer/controller/win32/win32_file_system.h"
@@ -105,6 +106,13 @@ bool Win32LinkStore::RemoveFile(const std::string& path) {
 
 std::vector<std::string> Win32LinkStore::FileNames(const std::string& directory) {
     return FileNamesIn(directory);
+}
+
+bool Win32LinkStore::HoldsDirectories(const std::string& directory) {
+    std::vector<DirectoryEntry> entries;
+    return !Win32FileSystem().ListDirectory(directory, entries) ||
+           std::any_of(entries.begin(), entries.end(),
+                       [](const DirectoryEntry& entry) { return entry.Directory; });
 }
 
 bool Win32LinkStore::WriteLink(const std::string& path, const ShellLink& link) {

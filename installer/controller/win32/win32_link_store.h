@@ -25,6 +25,7 @@ class Win32LinkStore : public LinkStore {
     bool FileExists(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     std::vector<std::string> FileNames(const std::string& directory) override;
+    bool HoldsDirectories(const std::string& directory) override;
     bool WriteLink(const std::string& path, const ShellLink& link) override;
     std::optional<ShellLink> ReadLink(const std::string& path) override;
 

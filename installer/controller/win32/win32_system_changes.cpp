@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
+#include "installer/controller/install_paths.h"
+
 #include "installer/controller/win32/win32_registry_access.h"
 
 namespace aw {
@@ -10,6 +14,29 @@ std::string Win32ShortPaths::ShortForm(const std::string& path) {
     char shortPath[MAX_PATH];
     const DWORD length = GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
     return length == 0 || length >= sizeof shortPath ? path : std::string(shortPath, length);
+}
+
+std::string Win32ShortPaths::LongForm(const std::string& path) {
+    const std::string root = PathRoot(path);
+    if (root.empty()) {
+        return path;
+    }
+    std::string result = root;
+    for (std::size_t at = root.size(); at < path.size();) {
+        const std::size_t end = std::min(path.find('\\', at), path.size());
+        std::string part = path.substr(at, end - at);
+        WIN32_FIND_DATAA found;
+        const HANDLE search = part.find_first_of("*?") == std::string::npos
+                                  ? FindFirstFileA(JoinPath(result, part).c_str(), &found)
+                                  : INVALID_HANDLE_VALUE;
+        if (search != INVALID_HANDLE_VALUE) {
+            FindClose(search);
+            part = found.cFileName;
+        }
+        result = JoinPath(result, part);
+        at = end + 1;
+    }
+    return result;
 }
 
 bool Win32FontTable::AddFont(const std::string& file) {

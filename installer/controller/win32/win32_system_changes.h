@@ -8,6 +8,8 @@ namespace aw {
 class Win32ShortPaths : public ShortPaths {
   public:
     std::string ShortForm(const std::string& path) override;
+    // Part by part, as the Windows 95 family has no call for the whole path.
+    std::string LongForm(const std::string& path) override;
 };
 
 class Win32FontTable : public FontTable {

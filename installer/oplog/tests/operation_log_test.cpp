@@ -186,7 +186,9 @@ TEST_F(OperationLogTest, AppendingNeedsAReadableSourceAndAnExistingArchive) {
     EXPECT_FALSE(AppendLogRecords(files, "new", "no archive"));
     EXPECT_FALSE(files.Files.contains("no archive"));
     files.WritesThatSucceed = 0;
-    files.Files["new"].push_back(0);
+    LogRecord record{0, logrec::DirCreated{"C:\\LW"}};
+    const std::vector<std::uint8_t> encoded = EncodeRecord(record);
+    files.Files["new"].insert(files.Files["new"].end(), encoded.begin(), encoded.end());
     EXPECT_FALSE(AppendLogRecords(files, "new", "archive"));
 }
 

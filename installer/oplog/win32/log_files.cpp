@@ -39,6 +39,17 @@ std::unique_ptr<OutputFile> Win32LogFiles::OpenForAppend(const std::string& path
     return output;
 }
 
+bool Win32LogFiles::CutBack(const std::string& path, std::size_t size) {
+    HANDLE file = OpenForWriting(path, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const bool cut = SetFilePointer(file, static_cast<LONG>(size), nullptr, FILE_BEGIN) ==
+                         static_cast<DWORD>(size) &&
+                     SetEndOfFile(file) != FALSE;
+    return CloseHandle(file) != FALSE && cut;
+}
+
 bool Win32LogFiles::ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     return Win32ScriptFiles().ReadWholeFile(path, bytes);
 }

@@ -10,6 +10,7 @@ class Win32LogFiles : public LogFiles {
   public:
     std::unique_ptr<OutputFile> Create(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForAppend(const std::string& path) override;
+    bool CutBack(const std::string& path, std::size_t size) override;
     bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) override;
 };
 

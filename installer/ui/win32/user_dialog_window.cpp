@@ -60,7 +60,7 @@ FileText ReadFileText(const std::string& path) {
     return file;
 }
 
-bool WriteFileText(const std::string& path, const std::string& text) {
+bool WriteWholeFile(const std::string& path, const std::string& text) {
     const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -69,8 +69,53 @@ bool WriteFileText(const std::string& path, const std::string& text) {
     DWORD written = 0;
     const BOOL ok =
         WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(handle);
-    return ok && written == text.size();
+    return CloseHandle(handle) && ok && written == text.size();
+}
+
+// A free name in the file's directory, taken by an empty file the caller deletes or replaces.
+std::string NameBeside(const std::string& path) {
+    const std::size_t slash = path.find_last_of('\\');
+    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
+    char name[MAX_PATH] = "";
+    return GetTempFileNameA(directory.c_str(), "awb", 0, name) != 0 ? std::string(name) : "";
+}
+
+// The text goes into a file beside the old one, and the old one is set aside until the new one
+// has its name: a write that fails leaves the old file as it was.
+bool WriteFileText(const std::string& path, const std::string& text) {
+    const std::string written = NameBeside(path);
+    if (written.empty()) {
+        return false;
+    }
+    if (!WriteWholeFile(written, text)) {
+        DeleteFileA(written.c_str());
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        if (MoveFileA(written.c_str(), path.c_str())) {
+            return true;
+        }
+        DeleteFileA(written.c_str());
+        return false;
+    }
+    const std::string aside = NameBeside(path);
+    if (aside.empty() || !DeleteFileA(aside.c_str()) || !MoveFileA(path.c_str(), aside.c_str())) {
+        DeleteFileA(written.c_str());
+        return false;
+    }
+    if (MoveFileA(written.c_str(), path.c_str())) {
+        SetFileAttributesA(path.c_str(), attributes);
+        SetFileAttributesA(aside.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (DeleteFileA(aside.c_str())) {
+            return true;
+        }
+        MoveFileA(path.c_str(), written.c_str());
+    }
+    MoveFileA(aside.c_str(), path.c_str());
+    SetFileAttributesA(path.c_str(), attributes);
+    DeleteFileA(written.c_str());
+    return false;
 }
 
 std::string WindowText(HWND window) {

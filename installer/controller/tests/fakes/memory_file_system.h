@@ -48,6 +48,8 @@ class MemoryFileSystem : public FileSystem {
         AddFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
     }
     bool Has(const std::string& path) const { return nodes_.count(Key(path)) != 0; }
+    // Every file and directory, by lower-case path.
+    const std::map<std::string, Node>& Nodes() const { return nodes_; }
     Node& At(const std::string& path) { return nodes_.at(Key(path)); }
     std::string Text(const std::string& path) {
         const std::vector<std::uint8_t>& bytes = At(path).Bytes;
@@ -62,6 +64,7 @@ class MemoryFileSystem : public FileSystem {
     std::vector<std::pair<std::string, std::string>> RestartMoves;
     std::optional<DiskFigures> Figures;
     std::map<std::string, std::string> Profile;  // "file|section|key" -> value
+    bool RefusesProfileWrites = false;
     std::string Current = "C:\\";
     // Every read is cut to this many bytes (0: no limit); counts the reads asked.
     std::uint32_t ReadLimit = 0;
@@ -206,6 +209,9 @@ class MemoryFileSystem : public FileSystem {
     }
     bool WriteProfileEntry(const std::string& file, const std::string& section,
                            const std::string& key, const std::string& value) override {
+        if (RefusesProfileWrites) {
+            return false;
+        }
         Profile[Key(file) + "|" + section + "|" + key] = value;
         return true;
     }
@@ -249,6 +255,10 @@ class MemoryFileSystem : public FileSystem {
         }
         std::optional<std::uint32_t> Size() override {
             return static_cast<std::uint32_t>(node_.Bytes.size());
+        }
+        bool SetEnd() override {
+            node_.Bytes.resize(std::min(position_, node_.Bytes.size()));
+            return true;
         }
         bool Close() override { return true; }
 

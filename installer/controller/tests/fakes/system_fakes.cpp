@@ -232,7 +232,14 @@ class FakeShell : public ShellInterface {
   private:
     bool Call(const std::string& call) {
         state_.Calls.push_back(call);
-        return state_.FailCalls.count(call) == 0;
+        const bool injected = state_.Inject && state_.Inject();
+        if (!injected && state_.FailCalls.count(call) == 0) {
+            return true;
+        }
+        if (state_.OnFailedCall) {
+            state_.OnFailedCall();
+        }
+        return false;
     }
 
     FakeShellState& state_;
@@ -253,6 +260,11 @@ std::unique_ptr<ShellInterface> FakeShellFactory::NewShellLinkWriter() {
 std::string FakeShortPaths::ShortForm(const std::string& path) {
     const auto form = Forms.find(path);
     return form == Forms.end() ? path : form->second;
+}
+
+std::string FakeShortPaths::LongForm(const std::string& path) {
+    const auto form = LongForms.find(path);
+    return form == LongForms.end() ? path : form->second;
 }
 
 bool FakeFonts::AddFont(const std::string& file) {

@@ -2,6 +2,7 @@
 // with the failures the tests need, bundled into one set of system services.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -37,13 +38,15 @@ class FakeRegistry : public RegistryAccess {
     std::set<std::string> FailList;
     bool FailWrite = false;
 
-  private:
     using Id = std::pair<std::int32_t, std::string>;
     struct Key {
         // As first written.
         std::string Path;
         std::vector<NamedValue> Values;
     };
+    const std::map<Id, Key>& Keys() const { return keys_; }
+
+  private:
     static Id IdOf(const RegistryKey& key);
     static bool Listed(const std::set<std::string>& paths, const std::string& path);
     std::map<Id, Key> keys_;
@@ -78,6 +81,10 @@ struct FakeShellState {
     // A shell that cannot list a group's items.
     bool ListsItems = true;
     std::set<std::string> FailCalls;
+    // Runs when a call fails, as a shell that gave up part-way.
+    std::function<void()> OnFailedCall;
+    // Asked before every call; true fails it.
+    std::function<bool()> Inject;
 };
 
 class FakeShellFactory : public ShellFactory {
@@ -90,11 +97,13 @@ class FakeShellFactory : public ShellFactory {
     FakeShellState& state_;
 };
 
-// Short forms by table; any other path has none.
+// Short and long forms by table; any other path has none.
 class FakeShortPaths : public ShortPaths {
   public:
     std::string ShortForm(const std::string& path) override;
+    std::string LongForm(const std::string& path) override;
     std::map<std::string, std::string> Forms;
+    std::map<std::string, std::string> LongForms;
 };
 
 class FakeFonts : public FontTable {

@@ -150,5 +150,15 @@ TEST_F(ShellLinksTest, DeletingRemovesTheShortcutOrAPifAndTheGroupDirectory) {
     EXPECT_EQ(log.Records.back().Payload, LogPayload(logrec::GroupDeleted{kGroup}));
 }
 
+TEST_F(ShellLinksTest, AGroupHoldingMoreThanShortcutsIsLeftWhole) {
+    ASSERT_TRUE(installer.CreateItem({Notepad("Pad", ""), kGroup, false}));
+    ASSERT_TRUE(CreateDirectoryA((group + "\\Nested").c_str(), nullptr));
+    log.Records.clear();
+    rig.installer.SetSilent(true);
+    EXPECT_FALSE(installer.DeleteGroup(kGroup));
+    EXPECT_NE(GetFileAttributesA((group + "\\Pad.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(log.Records.empty());
+}
+
 }  // namespace
 }  // namespace aw

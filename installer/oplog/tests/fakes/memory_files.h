@@ -3,6 +3,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,10 @@ class MemoryFiles : public LogFiles {
     // The size of every write, in order.
     std::vector<std::size_t> Writes;
     bool FailCreate = false;
-    // Writes after this many succeed no more.
+    // Writes after this many succeed no more; the writes of these numbers (from 1) fail alone. A
+    // failing write leaves the first half of its bytes, as a disk that fills up does.
     std::size_t WritesThatSucceed = static_cast<std::size_t>(-1);
+    std::set<std::size_t> FailingWrites;
 
     std::unique_ptr<OutputFile> Create(const std::string& path) override {
         if (FailCreate) {
@@ -34,6 +37,15 @@ class MemoryFiles : public LogFiles {
             return nullptr;
         }
         return std::make_unique<Output>(*this, path);
+    }
+
+    bool CutBack(const std::string& path, std::size_t size) override {
+        const auto file = Files.find(path);
+        if (file == Files.end() || file->second.size() < size) {
+            return false;
+        }
+        file->second.resize(size);
+        return true;
     }
 
     bool ReadWholeFile(const std::string& path, Bytes& bytes) override {
@@ -51,12 +63,14 @@ class MemoryFiles : public LogFiles {
         Output(MemoryFiles& files, std::string path) : files_(files), path_(std::move(path)) {}
         bool Write(std::string_view bytes) override {
             files_.Writes.push_back(bytes.size());
-            if (files_.Writes.size() > files_.WritesThatSucceed) {
-                return false;
+            const bool fails = files_.Writes.size() > files_.WritesThatSucceed ||
+                               files_.FailingWrites.contains(files_.Writes.size());
+            if (fails) {
+                bytes = bytes.substr(0, bytes.size() / 2);
             }
             Bytes& file = files_.Files[path_];
             file.insert(file.end(), bytes.begin(), bytes.end());
-            return true;
+            return !fails;
         }
         bool Close() override { return true; }
 

@@ -130,5 +130,12 @@ TEST_F(LogFilesTest, AMissingLogCannotBeOpenedAndAHeaderOnlyLogHasNoRecords) {
     EXPECT_FALSE(LogHasRecords(files, path));
 }
 
+TEST_F(LogFilesTest, AFileIsCutBackToAGivenSizeOnlyWhenItIsThatLong) {
+    Put(path, {1, 2, 3, 4, 5});
+    ASSERT_TRUE(files.CutBack(path, 2));
+    EXPECT_EQ(Contents(path), (Bytes{1, 2}));
+    EXPECT_FALSE(files.CutBack(directory + "\\other", 0));
+}
+
 }  // namespace
 }  // namespace aw

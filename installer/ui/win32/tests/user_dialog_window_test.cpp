@@ -229,6 +229,10 @@ TEST_F(UserDialogWindowTest, FileBoxesShowTheirFilesAndOnlyEditableOnesSaveThem)
     EXPECT_EQ(RunAnswered(owner, dialog, host, editBoth(103)), 4);
     EXPECT_EQ(FileContent(readOnly), "Licence\r\nterms");
     EXPECT_EQ(FileContent(editable), "new notes\r\nline two");
+    // Written beside the old file and moved into place: nothing is left beside it.
+    WIN32_FIND_DATAA found;
+    EXPECT_EQ(FindFirstFileA((test::ProgramFolder() + "\\awb*").c_str(), &found),
+              INVALID_HANDLE_VALUE);
 }
 
 // A box shows at most 32000 bytes of its file; writing that back would cut the file off.
