@@ -20,6 +20,7 @@ class WorldLogFiles : public LogFiles {
     explicit WorldLogFiles(MemoryFileSystem& files) : files_(files) {}
     std::unique_ptr<OutputFile> Create(const std::string&) override { return nullptr; }
     std::unique_ptr<OutputFile> OpenForAppend(const std::string&) override { return nullptr; }
+    bool CutBack(const std::string&, std::size_t) override { return false; }
     bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) override {
         if (!files_.Has(path)) {
             return false;
