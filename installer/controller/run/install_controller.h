@@ -195,8 +195,9 @@ class InstallController : public ControllerServices,
     void ShowBillboardForProgress();
     std::string SettingsFile() const;
     std::string LanguageFile(const char* extension);
-    bool CopyUninstallerFiles(const UninstallerRequest& request);
-    bool RegisterUninstaller();
+    // `placed` receives the files that were not there before.
+    bool CopyUninstallerFiles(const UninstallerRequest& request, std::vector<std::string>& placed);
+    bool RegisterUninstaller(const RegistryKey& key);
     bool CreateUninstallerShortcut(const UninstallerRequest& request);
 
     ControllerSystem& system_;
