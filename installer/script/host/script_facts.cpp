@@ -6,7 +6,7 @@
 
 namespace aw {
 
-bool DiskMap::Build(const InstallScript& script, ErrorReport& report) {
+bool DiskMapTable::Build(const InstallScript& script, ErrorReport& report) {
     entries_.clear();
     files_.clear();
     const BuildStyle* style = script.Build.Current();
@@ -35,7 +35,7 @@ bool DiskMap::Build(const InstallScript& script, ErrorReport& report) {
     return true;
 }
 
-const DistributionEntry* DiskMap::EntryFor(const DistributionFile* file) {
+const DistributionEntry* DiskMapTable::EntryFor(const DistributionFile* file) {
     for (std::size_t n = 0; n < files_.size(); ++n) {
         if (file != nullptr && files_[n] == file) {
             return &entries_[n];

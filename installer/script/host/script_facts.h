@@ -15,7 +15,7 @@ class ErrorReport;
 
 // The distribution files of the current build style in file-list order, each with the
 // distribution file it describes.
-class DiskMap : public DistributionEntries {
+class DiskMapTable : public DistributionEntries {
   public:
     // False, with a check failure, when the script has no current build style.
     bool Build(const InstallScript& script, ErrorReport& report);

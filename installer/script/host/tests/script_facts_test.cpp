@@ -12,7 +12,7 @@ namespace {
 TEST(ScriptFactsTest, TheDiskMapFollowsTheCurrentStyleFileList) {
     InstallScript script;
     FakeReport report;
-    DiskMap map;
+    DiskMapTable map;
     EXPECT_FALSE(map.Build(script, report));
     EXPECT_EQ(report.CheckUnits, std::vector<std::string>{"AWTEST"});
 
