@@ -8,7 +8,7 @@
 namespace aw {
 namespace {
 
-enum Where : std::int32_t { kDirectory = 0, kPathVariable = 1, kDrives = 2 };
+enum Where : std::int32_t { kInDirectory = 0, kAlongPath = 1, kOnDrives = 2 };
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -59,9 +59,9 @@ bool FileSearch::Search(SearchRequest& request) {
 
 bool FileSearch::SearchWhere(const SearchRequest& request) {
     switch (request.Ints[1]) {
-        case kDirectory:
+        case kInDirectory:
             return SearchRoot(request.Directory, request.Pattern);
-        case kPathVariable:
+        case kAlongPath:
             for (const std::string& directory :
                  PathDirectories(machine_.Environment("PATH").value_or(""))) {
                 if (SearchRoot(directory, request.Pattern)) {
@@ -69,7 +69,7 @@ bool FileSearch::SearchWhere(const SearchRequest& request) {
                 }
             }
             return false;
-        case kDrives:
+        case kOnDrives:
             return SearchDrives(request);
         default:
             return false;
@@ -83,9 +83,10 @@ bool FileSearch::SearchDrives(const SearchRequest& request) {
             continue;
         }
         const bool wanted =
-            ((*medium == kFixedDisk || *medium == kLargeRemovable) && request.Ints[3] != 0) ||
-            (*medium == kRemoteDrive && request.Ints[4] != 0) ||
-            (*medium == kCdRomDrive && request.Ints[2] != 0);
+            ((*medium == MediumKind::Fixed || *medium == MediumKind::LargeRemovable) &&
+             request.Ints[3] != 0) ||
+            (*medium == MediumKind::Remote && request.Ints[4] != 0) ||
+            (*medium == MediumKind::CdRom && request.Ints[2] != 0);
         if (wanted && SearchRoot(std::string(1, letter) + ":", request.Pattern)) {
             return true;
         }

@@ -7,8 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "installer/controller/file_system.h"
+#include "installer/controller/run/machine.h"
+#include "installer/controller/run/packaging.h"
 #include "installer/script/model/screen_layout.h"
 #include "installer/ui/user_dialog.h"
 
@@ -49,20 +53,7 @@ class HostWindows {
     virtual void CloseSearchWindow() = 0;
 };
 
-// Medium kinds of drives: 0 diskette, 1 fixed, 2 large removable, 3 remote, 4 CD-ROM.
-enum MediumKind : std::int32_t {
-    kDiskette = 0,
-    kFixedDisk = 1,
-    kLargeRemovable = 2,
-    kRemoteDrive = 3,
-    kCdRomDrive = 4,
-};
-
-struct DirectoryEntry {
-    std::string Name;
-    bool Directory = false;
-};
-
+// What the file search and the free-space panel see of the machine.
 class HostMachine {
   public:
     virtual ~HostMachine() = default;
@@ -78,5 +69,38 @@ class HostMachine {
     // Appends one line to a text file, creating it; failures are ignored.
     virtual void AppendLine(const std::string& path, const std::string& line) = 0;
 };
+
+// The process's environment and the search's trace file.
+class HostEnvironment {
+  public:
+    virtual ~HostEnvironment() = default;
+    virtual std::optional<std::string> Environment(const std::string& name) = 0;
+    virtual void AppendLine(const std::string& path, const std::string& line) = 0;
+};
+
+// The machine as the controller's file system and machine see it, with the environment.
+class SystemHostMachine : public HostMachine {
+  public:
+    SystemHostMachine(FileSystem& files, Machine& machine, HostEnvironment& environment)
+        : files_(files), machine_(machine), environment_(environment) {}
+    std::optional<MediumKind> MediumOf(char letter) override;
+    std::optional<std::uint32_t> FreeUnits(char letter) override;
+    std::optional<std::string> Environment(const std::string& name) override {
+        return environment_.Environment(name);
+    }
+    std::vector<DirectoryEntry> List(const std::string& patternPath) override;
+    void AppendLine(const std::string& path, const std::string& line) override {
+        environment_.AppendLine(path, line);
+    }
+
+  private:
+    FileSystem& files_;
+    Machine& machine_;
+    HostEnvironment& environment_;
+};
+
+// Whether a file name matches a pattern of "*" and "?", ignoring case; "*.*" matches every
+// name, with or without a dot.
+bool MatchesPattern(std::string_view pattern, std::string_view name);
 
 }  // namespace aw

@@ -1,5 +1,7 @@
 #include "installer/script/host/script_host.h"
 
+#include "installer/controller/run/controller_system.h"
+
 #include "installer/script/events/event_classes.h"
 #include "installer/script/model/script_loader.h"
 #include "installer/script/variables/messages.h"
@@ -11,18 +13,19 @@ namespace {
 constexpr std::int32_t kWelcomePosition = 2;
 constexpr std::int32_t kSelectionPosition = 4;
 // The uninstaller takes at least this long per undone record.
-constexpr std::int32_t kUndoPacing = 100;
+constexpr std::int32_t kUninstallPacing = 100;
 
 }  // namespace
 
 ScriptHost::ScriptHost(ControllerSystem& system, ScriptHostParts parts)
     : InstallController(system),
       parts_(parts),
+      machine_(system.files, system.machine, parts.environment),
       directories_(*this),
       environment_(*this, directories_, parts.outputFiles),
       dialogs_(script_, environment_, *this, parts.windows),
-      search_(*this, parts.windows, parts.machine),
-      components_(script_, environment_, *this, parts.windows, parts.machine, SelectionFlags()),
+      search_(*this, parts.windows, machine_),
+      components_(script_, environment_, *this, parts.windows, machine_, SelectionFlags()),
       executor_(*this, environment_, EventSupport{dialogs_, search_, diskMap_, parts.wholeFiles}),
       interpreter_(script_, SelectionFlags(), *this, environment_, executor_, *this) {}
 
@@ -53,7 +56,7 @@ void ScriptHost::ScriptLongs(std::int32_t& first, std::int32_t& second) {
 
 void ScriptHost::UninstallSettings(std::int32_t& dialogStyle, std::int32_t& pacing) {
     dialogStyle = script_.Progress.LogValue;
-    pacing = kUndoPacing;
+    pacing = kUninstallPacing;
 }
 
 bool ScriptHost::UseThreeDimensionalControls() {

@@ -32,7 +32,7 @@ struct ScriptHostParts {
     OutputFiles& outputFiles;
     WholeFiles& wholeFiles;
     HostWindows& windows;
-    HostMachine& machine;
+    HostEnvironment& environment;
 };
 
 // Our welcome, shown by the custom handler at position 2; "%s" is the product's name.
@@ -82,6 +82,7 @@ class ScriptHost : public InstallController, private CustomHandler {
     Event* EventAt(std::int32_t position);
 
     ScriptHostParts parts_;
+    SystemHostMachine machine_;
     InstallScript script_;
     std::unique_ptr<EventRegistry> registry_;
     ServiceDirectories directories_;

@@ -103,4 +103,17 @@ class FakeHostMachine : public HostMachine {
     }
 };
 
+class FakeHostEnvironment : public HostEnvironment {
+  public:
+    std::map<std::string, std::string> Variables;
+    std::map<std::string, std::vector<std::string>> Lines;
+    std::optional<std::string> Environment(const std::string& name) override {
+        auto found = Variables.find(name);
+        return found == Variables.end() ? std::nullopt : std::optional(found->second);
+    }
+    void AppendLine(const std::string& path, const std::string& line) override {
+        Lines[path].push_back(line);
+    }
+};
+
 }  // namespace aw::testing
