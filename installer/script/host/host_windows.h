@@ -29,6 +29,8 @@ class HostWindows {
     // The install screen, which owns every other window of the run.
     virtual bool CreateInstallScreen(const ScreenLayout& layout, const std::string& title) = 0;
     virtual void DestroyInstallScreen() = 0;
+    // True once after the user asked to leave through the screen's exit button and confirmed.
+    virtual bool TakeExitRequest() = 0;
 
     // A script dialog until a closing button ends it: that button's value; none when the
     // window could not be made.

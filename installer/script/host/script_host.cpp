@@ -32,7 +32,7 @@ ScriptHost::ScriptHost(ControllerSystem& system, ScriptHostParts parts)
 ScriptHost::~ScriptHost() = default;
 
 std::int32_t ScriptHost::RunScript() {
-    return interpreter_.Run();
+    return interpreter_.Run([this] { return parts_.windows.TakeExitRequest(); });
 }
 
 // The registry is filled afresh for every load.

@@ -73,12 +73,14 @@ class ScriptHost : public InstallController, private CustomHandler {
     std::int32_t MinimumMillisecondsPerFile() override;
 
     InstallScript& Script() { return script_; }
+    // What the installation-settings box tells: where the installation comes from and what it
+    // holds.
+    std::string SettingsText();
     ScriptEnvironment& Environment() { return environment_; }
 
   private:
     StepOutcome HandleCustom(Event& event, std::int32_t position, std::int32_t& status) override;
     StepOutcome Welcome(std::int32_t& status);
-    std::string SettingsText();
     Event* EventAt(std::int32_t position);
 
     ScriptHostParts parts_;

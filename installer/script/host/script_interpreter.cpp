@@ -22,8 +22,11 @@ ScriptInterpreter::ScriptInterpreter(InstallScript& script, const std::vector<bo
       executor_(executor),
       custom_(custom) {}
 
-std::int32_t ScriptInterpreter::Run() {
+std::int32_t ScriptInterpreter::Run(const std::function<bool()>& exitRequested) {
     for (std::size_t position = 0; position < script_.Events.Size(); ++position) {
+        if (exitRequested && exitRequested()) {
+            return 1;
+        }
         std::int32_t status = 1;
         if (Step(position, status) == StepOutcome::Stop) {
             return status;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "installer/script/host/custom_handler.h"
@@ -24,8 +25,9 @@ class ScriptInterpreter {
                       EventExecutor& executor, CustomHandler& custom);
 
     // Runs every event in order; the status of the step that stopped, else the completion
-    // status.
-    std::int32_t Run();
+    // status. A user who asked to leave meanwhile stops the run before the next event, as an
+    // abort.
+    std::int32_t Run(const std::function<bool()>& exitRequested = {});
 
     // One event; `status` is what a stop leaves.
     StepOutcome Step(std::size_t position, std::int32_t& status);

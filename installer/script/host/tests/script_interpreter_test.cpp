@@ -73,6 +73,14 @@ TEST_F(ScriptInterpreterTest, WithTheCustomHandlerCustomEventsGoToItByPosition) 
     EXPECT_EQ(interpreter.Run(), 7);
 }
 
+TEST_F(ScriptInterpreterTest, LeavingThroughTheScreenStopsBeforeTheNextEvent) {
+    Add<MakeDir>().Path = "C:\\FIRST";
+    Add<MakeDir>().Path = "C:\\SECOND";
+    int asked = 0;
+    EXPECT_EQ(interpreter.Run([&] { return ++asked == 2; }), 1);
+    EXPECT_EQ(services.Calls, std::vector<std::string>{"MakeDirectory C:\\FIRST"});
+}
+
 TEST_F(ScriptInterpreterTest, CompletionThatEndsNowStopsWithItsStatus) {
     Add<SetCompletion>().EndNow = 1;
     Add<MakeDir>();

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "installer/script/host/component_selection.h"
@@ -33,6 +34,8 @@ class FakeHostWindows : public HostWindows {
         return true;
     }
     void DestroyInstallScreen() override { Calls.push_back("DestroyInstallScreen"); }
+    bool TakeExitRequest() override { return std::exchange(ExitRequested, false); }
+    bool ExitRequested = false;
     std::optional<std::int32_t> RunUserDialog(const DialogDescription& dialog) override {
         Dialogs.push_back(dialog);
         return DialogResult;
