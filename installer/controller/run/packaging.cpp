@@ -5,19 +5,19 @@
 
 namespace aw {
 
-MediumKind MediumKindOf(DriveType type, std::optional<std::uint64_t> freeUnits) {
+SourceMedium SourceMediumOf(DriveType type, std::optional<std::uint64_t> freeUnits) {
     switch (type) {
         case DriveType::Removable:
-            return freeUnits && *freeUnits >= kLargeRemovableUnits ? MediumKind::LargeRemovable
-                                                                   : MediumKind::Diskette;
+            return freeUnits && *freeUnits >= kLargeRemovableUnits ? SourceMedium::LargeRemovable
+                                                                   : SourceMedium::Diskette;
         case DriveType::Fixed:
-            return MediumKind::Fixed;
+            return SourceMedium::Fixed;
         case DriveType::Remote:
-            return MediumKind::Remote;
+            return SourceMedium::Remote;
         case DriveType::CdRom:
-            return MediumKind::CdRom;
+            return SourceMedium::CdRom;
         default:
-            return MediumKind::Diskette;
+            return SourceMedium::Diskette;
     }
 }
 
@@ -25,8 +25,8 @@ bool IsFirstDiskFolder(const std::string& sourceDirectory) {
     return EqualIgnoringCase(FileNamePart(sourceDirectory), "disk001");
 }
 
-std::optional<Packaging> PackagingOf(MediumKind medium, bool firstDiskFolder) {
-    if (medium == MediumKind::Diskette) {
+std::optional<Packaging> PackagingOf(SourceMedium medium, bool firstDiskFolder) {
+    if (medium == SourceMedium::Diskette) {
         if (firstDiskFolder) {
             return std::nullopt;
         }
