@@ -1,8 +1,10 @@
 #include "installer/script/host/win32/make_script_host.h"
 
 #include "installer/controller/install_paths.h"
+#include "installer/controller/run/controller_system.h"
 #include "installer/controller/run/language_choice.h"
 #include "installer/script/host/script_host.h"
+#include "installer/script/host/win32/language_instance.h"
 #include "installer/script/host/win32/win32_host_environment.h"
 #include "installer/script/host/win32/win32_host_windows.h"
 #include "installer/script/model/win32/script_files.h"
@@ -14,14 +16,14 @@ namespace {
 // What the windows ask of the host, answered once the host exists.
 class HostAnswers : public HostWindowsOwner {
   public:
-    explicit HostAnswers(HINSTANCE program) : program_(program) {}
+    HostAnswers(ControllerWindows& windows, HINSTANCE program)
+        : windows_(windows), program_(program) {}
 
     ScriptHost* Host = nullptr;
 
-    // The controller loaded the language library by its full path; its module name is the
-    // file's own.
+    // The language library that the controller loaded; the program's own resources before.
     HINSTANCE ResourceInstance() override {
-        const HMODULE library = GetModuleHandleA(LibraryName().c_str());
+        const HINSTANCE library = LanguageInstance(windows_);
         return library != nullptr ? library : program_;
     }
     std::string PictureFile(const std::string& name) override {
@@ -41,14 +43,14 @@ class HostAnswers : public HostWindowsOwner {
     std::string ProductTitle() override { return Host->Script().Info.ProductName; }
 
   private:
-    std::string LibraryName() { return "aw" + LanguageCode(Host->LanguageIndex(), *Host) + ".dll"; }
-
+    ControllerWindows& windows_;
     HINSTANCE program_;
 };
 
 // The Win32 parts come first, so that they exist before the host that stands on them.
 struct Win32HostParts {
-    explicit Win32HostParts(HINSTANCE program) : answers(program), windows(answers) {}
+    Win32HostParts(ControllerWindows& controllerWindows, HINSTANCE program)
+        : answers(controllerWindows, program), windows(answers) {}
 
     Win32ScriptFiles scriptFiles;
     Win32OutputFiles outputFiles;
@@ -60,7 +62,7 @@ struct Win32HostParts {
 class Win32ScriptHost : private Win32HostParts, public ScriptHost {
   public:
     Win32ScriptHost(ControllerSystem& system, HINSTANCE program)
-        : Win32HostParts(program),
+        : Win32HostParts(system.windows, program),
           ScriptHost(system, {scriptFiles, outputFiles, environment, windows, environment}) {
         answers.Host = this;
     }

@@ -1,5 +1,7 @@
 // The component choice: a tree with check boxes, the chosen item's description, the space the
 // checked leaves need and the free space of the drives in a fixed-pitch font.
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstdio>

@@ -51,7 +51,8 @@ HWND Win32HostWindows::Owner() const {
 
 bool Win32HostWindows::CreateInstallScreen(const ScreenLayout& layout, const std::string& title) {
     layout_ = &layout;
-    screen_ = std::make_unique<InstallScreen>(layout, *this);
+    ScreenInterface& controller = *this;
+    screen_ = std::make_unique<InstallScreen>(layout, controller);
     if (!screen_->Create(title) || !screen_->Realise()) {
         screen_.reset();
         return false;
