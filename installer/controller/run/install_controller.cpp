@@ -58,7 +58,7 @@ bool InstallController::Initialise() {
     }
     sourceDirectory_ = DirectoryPart(start);
     const std::string root = PathRoot(sourceDirectory_);
-    const SourceMedium medium = SourceMediumOf(machine.DriveTypeOf(root), FreeUnits(files, root));
+    const MediumKind medium = MediumKindOf(machine.DriveTypeOf(root), FreeUnits(files, root));
     const std::optional<Packaging> packaging =
         PackagingOf(medium, IsFirstDiskFolder(sourceDirectory_));
     if (!packaging) {

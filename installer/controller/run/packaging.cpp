@@ -5,19 +5,19 @@
 
 namespace aw {
 
-SourceMedium SourceMediumOf(DriveType type, std::optional<std::uint64_t> freeUnits) {
+MediumKind MediumKindOf(DriveType type, std::optional<std::uint64_t> freeUnits) {
     switch (type) {
         case DriveType::Removable:
-            return freeUnits && *freeUnits >= kLargeRemovableUnits ? SourceMedium::LargeRemovable
-                                                                   : SourceMedium::Diskette;
+            return freeUnits && *freeUnits >= kLargeRemovableUnits ? MediumKind::LargeRemovable
+                                                                   : MediumKind::Diskette;
         case DriveType::Fixed:
-            return SourceMedium::Fixed;
+            return MediumKind::Fixed;
         case DriveType::Remote:
-            return SourceMedium::Remote;
+            return MediumKind::Remote;
         case DriveType::CdRom:
-            return SourceMedium::CdRom;
+            return MediumKind::CdRom;
         default:
-            return SourceMedium::Diskette;
+            return MediumKind::Diskette;
     }
 }
 
@@ -25,8 +25,8 @@ bool IsFirstDiskFolder(const std::string& sourceDirectory) {
     return EqualIgnoringCase(FileNamePart(sourceDirectory), "disk001");
 }
 
-std::optional<Packaging> PackagingOf(SourceMedium medium, bool firstDiskFolder) {
-    if (medium == SourceMedium::Diskette) {
+std::optional<Packaging> PackagingOf(MediumKind medium, bool firstDiskFolder) {
+    if (medium == MediumKind::Diskette) {
         if (firstDiskFolder) {
             return std::nullopt;
         }

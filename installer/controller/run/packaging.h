@@ -9,7 +9,7 @@
 
 namespace aw {
 
-enum class SourceMedium : std::int32_t {
+enum class MediumKind : std::int32_t {
     Diskette = 0,
     Fixed = 1,
     LargeRemovable = 2,
@@ -30,12 +30,12 @@ enum class Packaging : std::int32_t {
 inline constexpr std::uint64_t kLargeRemovableUnits = 4096;
 
 // `freeUnits` is none when the free space cannot be had.
-SourceMedium SourceMediumOf(DriveType type, std::optional<std::uint64_t> freeUnits);
+MediumKind MediumKindOf(DriveType type, std::optional<std::uint64_t> freeUnits);
 
 // Whether the source directory's last name is "disk001", in any case.
 bool IsFirstDiskFolder(const std::string& sourceDirectory);
 
 // None for disk folders on a diskette, which cannot be.
-std::optional<Packaging> PackagingOf(SourceMedium medium, bool firstDiskFolder);
+std::optional<Packaging> PackagingOf(MediumKind medium, bool firstDiskFolder);
 
 }  // namespace aw

@@ -53,24 +53,24 @@ TEST(LanguageChoice, CodesAndNamesOutsideTheTableAreCheckFailures) {
     EXPECT_EQ(report.CheckUnits, (std::vector<std::string>{"LANGSET", "LANGSET"}));
 }
 
-TEST(Packaging, SourceMediumFollowsTheDriveAndTheFreeSpace) {
-    EXPECT_EQ(SourceMediumOf(DriveType::Removable, 4095), SourceMedium::Diskette);
-    EXPECT_EQ(SourceMediumOf(DriveType::Removable, 4096), SourceMedium::LargeRemovable);
-    EXPECT_EQ(SourceMediumOf(DriveType::Removable, std::nullopt), SourceMedium::Diskette);
-    EXPECT_EQ(SourceMediumOf(DriveType::Fixed, 0), SourceMedium::Fixed);
-    EXPECT_EQ(SourceMediumOf(DriveType::Remote, 0), SourceMedium::Remote);
-    EXPECT_EQ(SourceMediumOf(DriveType::CdRom, 0), SourceMedium::CdRom);
-    EXPECT_EQ(SourceMediumOf(DriveType::Unknown, 99999), SourceMedium::Diskette);
+TEST(Packaging, MediumKindFollowsTheDriveAndTheFreeSpace) {
+    EXPECT_EQ(MediumKindOf(DriveType::Removable, 4095), MediumKind::Diskette);
+    EXPECT_EQ(MediumKindOf(DriveType::Removable, 4096), MediumKind::LargeRemovable);
+    EXPECT_EQ(MediumKindOf(DriveType::Removable, std::nullopt), MediumKind::Diskette);
+    EXPECT_EQ(MediumKindOf(DriveType::Fixed, 0), MediumKind::Fixed);
+    EXPECT_EQ(MediumKindOf(DriveType::Remote, 0), MediumKind::Remote);
+    EXPECT_EQ(MediumKindOf(DriveType::CdRom, 0), MediumKind::CdRom);
+    EXPECT_EQ(MediumKindOf(DriveType::Unknown, 99999), MediumKind::Diskette);
 }
 
 TEST(Packaging, DiskFoldersOnlyOffDiskettes) {
     EXPECT_TRUE(IsFirstDiskFolder("E:\\dist\\DISK001"));
     EXPECT_FALSE(IsFirstDiskFolder("E:\\dist\\disk002"));
     EXPECT_FALSE(IsFirstDiskFolder("E:"));
-    EXPECT_EQ(PackagingOf(SourceMedium::Fixed, true), Packaging::DiskFolders);
-    EXPECT_EQ(PackagingOf(SourceMedium::CdRom, false), Packaging::SingleSource);
-    EXPECT_EQ(PackagingOf(SourceMedium::Diskette, false), Packaging::DiskSet);
-    EXPECT_EQ(PackagingOf(SourceMedium::Diskette, true), std::nullopt);
+    EXPECT_EQ(PackagingOf(MediumKind::Fixed, true), Packaging::DiskFolders);
+    EXPECT_EQ(PackagingOf(MediumKind::CdRom, false), Packaging::SingleSource);
+    EXPECT_EQ(PackagingOf(MediumKind::Diskette, false), Packaging::DiskSet);
+    EXPECT_EQ(PackagingOf(MediumKind::Diskette, true), std::nullopt);
 }
 
 TEST(ResultCodes, CompletionKindsRestartsAndTheFinish) {
