@@ -41,8 +41,8 @@ std::string FreeSpacePanel(HostMachine& machine) {
     std::string panel;
     for (char letter = 'C'; letter <= 'Z'; ++letter) {
         const auto medium = machine.MediumOf(letter);
-        if (!medium || (*medium != SourceMedium::Fixed && *medium != SourceMedium::LargeRemovable &&
-                        *medium != SourceMedium::Remote)) {
+        if (!medium || (*medium != MediumKind::Fixed && *medium != MediumKind::LargeRemovable &&
+                        *medium != MediumKind::Remote)) {
             continue;
         }
         const std::uint64_t kib = std::uint64_t{machine.FreeUnits(letter).value_or(0)} * 10;

@@ -83,10 +83,10 @@ bool FileSearch::SearchDrives(const SearchRequest& request) {
             continue;
         }
         const bool wanted =
-            ((*medium == SourceMedium::Fixed || *medium == SourceMedium::LargeRemovable) &&
+            ((*medium == MediumKind::Fixed || *medium == MediumKind::LargeRemovable) &&
              request.Ints[3] != 0) ||
-            (*medium == SourceMedium::Remote && request.Ints[4] != 0) ||
-            (*medium == SourceMedium::CdRom && request.Ints[2] != 0);
+            (*medium == MediumKind::Remote && request.Ints[4] != 0) ||
+            (*medium == MediumKind::CdRom && request.Ints[2] != 0);
         if (wanted && SearchRoot(std::string(1, letter) + ":", request.Pattern)) {
             return true;
         }

@@ -60,7 +60,7 @@ class HostMachine {
   public:
     virtual ~HostMachine() = default;
     // `letter` from 'A' to 'Z'. None: no such drive.
-    virtual std::optional<SourceMedium> MediumOf(char letter) = 0;
+    virtual std::optional<MediumKind> MediumOf(char letter) = 0;
     // Free space in units of 10 KiB; none when it cannot be had.
     virtual std::optional<std::uint32_t> FreeUnits(char letter) = 0;
     // The value of an environment variable; none when it is not set.
@@ -85,7 +85,7 @@ class SystemHostMachine : public HostMachine {
   public:
     SystemHostMachine(FileSystem& files, Machine& machine, HostEnvironment& environment)
         : files_(files), machine_(machine), environment_(environment) {}
-    std::optional<SourceMedium> MediumOf(char letter) override;
+    std::optional<MediumKind> MediumOf(char letter) override;
     std::optional<std::uint32_t> FreeUnits(char letter) override;
     std::optional<std::string> Environment(const std::string& name) override {
         return environment_.Environment(name);

@@ -19,13 +19,13 @@ bool SameLetter(char a, char b) {
 
 }  // namespace
 
-std::optional<SourceMedium> SystemHostMachine::MediumOf(char letter) {
+std::optional<MediumKind> SystemHostMachine::MediumOf(char letter) {
     const DriveType type = machine_.DriveTypeOf(RootOf(letter));
     if (type == DriveType::Unknown) {
         return std::nullopt;
     }
     const auto units = FreeUnits(letter);
-    return SourceMediumOf(type, units ? std::optional<std::uint64_t>(*units) : std::nullopt);
+    return MediumKindOf(type, units ? std::optional<std::uint64_t>(*units) : std::nullopt);
 }
 
 std::optional<std::uint32_t> SystemHostMachine::FreeUnits(char letter) {

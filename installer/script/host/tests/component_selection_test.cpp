@@ -106,11 +106,11 @@ TEST_F(ComponentSelectionTest, AFailingNameStopsTheSelection) {
 }
 
 TEST_F(ComponentSelectionTest, TheFreeSpacePanelListsDrivesThatTakeFiles) {
-    machine.Media = {{'A', SourceMedium::Diskette},
-                     {'C', SourceMedium::Fixed},
-                     {'D', SourceMedium::CdRom},
-                     {'E', SourceMedium::Remote},
-                     {'F', SourceMedium::LargeRemovable}};
+    machine.Media = {{'A', MediumKind::Diskette},
+                     {'C', MediumKind::Fixed},
+                     {'D', MediumKind::CdRom},
+                     {'E', MediumKind::Remote},
+                     {'F', MediumKind::LargeRemovable}};
     machine.Free = {{'C', 52432}, {'E', 3}, {'F', 0}};
     EXPECT_EQ(FreeSpacePanel(machine),
               "c:   512Mb +   32Kb\r\ne:     0Mb +   30Kb\r\nf:     0Mb +    0Kb");

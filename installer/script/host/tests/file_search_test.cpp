@@ -78,10 +78,10 @@ TEST_F(FileSearchTest, PathEntriesAreTrimmedAndEmptyOnesSkipped) {
 }
 
 TEST_F(FileSearchTest, DrivesAreSearchedByTheirMedium) {
-    machine.Media = {{'A', SourceMedium::Diskette},
-                     {'C', SourceMedium::Fixed},
-                     {'D', SourceMedium::CdRom},
-                     {'E', SourceMedium::Remote}};
+    machine.Media = {{'A', MediumKind::Diskette},
+                     {'C', MediumKind::Fixed},
+                     {'D', MediumKind::CdRom},
+                     {'E', MediumKind::Remote}};
     request.Ints[1] = 2;
     request.Ints[3] = 0;
     ASSERT_TRUE(search.Search(request));

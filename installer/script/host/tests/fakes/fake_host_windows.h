@@ -76,7 +76,7 @@ class FakeHostWindows : public HostWindows {
 
 class FakeHostMachine : public HostMachine {
   public:
-    std::map<char, SourceMedium> Media;
+    std::map<char, MediumKind> Media;
     std::map<char, std::uint32_t> Free;
     std::map<std::string, std::string> Variables;
     // Listings by pattern path.
@@ -84,7 +84,7 @@ class FakeHostMachine : public HostMachine {
     std::vector<std::string> Listed;
     std::map<std::string, std::vector<std::string>> Lines;
 
-    std::optional<SourceMedium> MediumOf(char letter) override {
+    std::optional<MediumKind> MediumOf(char letter) override {
         auto found = Media.find(letter);
         return found == Media.end() ? std::nullopt : std::optional(found->second);
     }
