@@ -115,7 +115,7 @@ class InstallController : public ControllerServices,
     bool InstallUninstaller(const UninstallerRequest& request) override;
     bool FileExists(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
-    bool CopyFile(const std::string& from, const std::string& to) override;
+    bool CopyPlainFile(const std::string& from, const std::string& to) override;
     bool DeletePath(const std::string& path) override;
     bool MakeDirectory(const std::string& path) override;
     bool WriteIni(const IniRequest& request) override;
