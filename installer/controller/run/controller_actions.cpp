@@ -31,7 +31,7 @@ bool InstallController::RenameFile(const std::string& from, const std::string& t
     return installer_.RenameFile(from, to);
 }
 
-bool InstallController::CopyFile(const std::string& from, const std::string& to) {
+bool InstallController::CopyPlainFile(const std::string& from, const std::string& to) {
     return installer_.CopyPlainFile(from, to);
 }
 

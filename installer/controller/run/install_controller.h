@@ -115,7 +115,7 @@ class InstallController : public ControllerServices,
     bool InstallUninstaller(const UninstallerRequest& request) override;
     bool FileExists(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
-    bool CopyFile(const std::string& from, const std::string& to) override;
+    bool CopyPlainFile(const std::string& from, const std::string& to) override;
     bool DeletePath(const std::string& path) override;
     bool MakeDirectory(const std::string& path) override;
     bool WriteIni(const IniRequest& request) override;
@@ -195,8 +195,9 @@ class InstallController : public ControllerServices,
     void ShowBillboardForProgress();
     std::string SettingsFile() const;
     std::string LanguageFile(const char* extension);
-    bool CopyUninstallerFiles(const UninstallerRequest& request);
-    bool RegisterUninstaller();
+    // `placed` receives the files that were not there before.
+    bool CopyUninstallerFiles(const UninstallerRequest& request, std::vector<std::string>& placed);
+    bool RegisterUninstaller(const RegistryKey& key);
     bool CreateUninstallerShortcut(const UninstallerRequest& request);
 
     ControllerSystem& system_;

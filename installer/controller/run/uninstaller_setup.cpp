@@ -1,7 +1,8 @@
 // Installing the uninstaller: a copy of the engine, its language library and the companion
 // files in the back directory, the system's Uninstall key and, when asked, a shortcut. Only the
 // back directory and the shortcut are logged; the rest is what the uninstaller stands on, so it
-// must not undo it before it has run.
+// must not undo it before it has run. When a step fails, what the unlogged steps put down is
+// taken away again, since no log will ever say it is there.
 #include <algorithm>
 
 #include "installer/controller/install_paths.h"
@@ -30,15 +31,27 @@ bool InstallController::InstallUninstaller(const UninstallerRequest& request) {
     if (request.ShowBanner != 0) {
         ShowBanner(BannerKind::Uninstaller);
     }
+    std::vector<std::string> placed;
+    const RegistryKey key = UninstallKey(productName_);
+    const bool keyWasThere = system_.system.registry.KeyExists(key);
     bool installed = installer_.MakeDirectory(request.BackDirectory) == kDirectoryReady;
     if (installed) {
         UnloggedScope unlogged(installer_);
         backDirectory_ = request.BackDirectory;
-        installed = CopyUninstallerFiles(request) && RegisterUninstaller();
+        installed = CopyUninstallerFiles(request, placed) && RegisterUninstaller(key);
         backDirectory_.clear();
     }
     if (installed && !request.ShortcutGroup.empty()) {
         installed = CreateUninstallerShortcut(request);
+    }
+    if (!installed) {
+        UnloggedScope unlogged(installer_);
+        for (const std::string& file : placed) {
+            installer_.RemoveFile(file);
+        }
+        if (!keyWasThere) {
+            installer_.DeleteKey(key);
+        }
     }
     if (request.ShowBanner != 0) {
         HideBanner(BannerKind::Uninstaller);
@@ -52,11 +65,22 @@ bool InstallController::InstallUninstaller(const UninstallerRequest& request) {
     return true;
 }
 
-bool InstallController::CopyUninstallerFiles(const UninstallerRequest& request) {
+bool InstallController::CopyUninstallerFiles(const UninstallerRequest& request,
+                                             std::vector<std::string>& placed) {
     const std::string library = "aw" + LanguageCode(language_, *this) + ".dll";
+    // Files that were there before are the machine's own and stay.
+    auto copy = [&](const std::string& from, const std::string& to) {
+        const bool existed = FileExists(to);
+        if (!installer_.CopyPlainFile(from, to)) {
+            return false;
+        }
+        if (!existed) {
+            placed.push_back(to);
+        }
+        return true;
+    };
     for (const std::string& name : {library, std::string("awmain.exe")}) {
-        if (!installer_.CopyPlainFile(JoinPath(ownDirectory_, name),
-                                      JoinPath(backDirectory_, name))) {
+        if (!copy(JoinPath(ownDirectory_, name), JoinPath(backDirectory_, name))) {
             return false;
         }
     }
@@ -67,15 +91,14 @@ bool InstallController::CopyUninstallerFiles(const UninstallerRequest& request) 
             continue;
         }
         const std::string name = FileNamePart(entry->Name);
-        if (!installer_.CopyPlainFile(JoinPath(ownDirectory_, name), JoinPath(directory, name))) {
+        if (!copy(JoinPath(ownDirectory_, name), JoinPath(directory, name))) {
             return false;
         }
     }
     return true;
 }
 
-bool InstallController::RegisterUninstaller() {
-    const RegistryKey key = UninstallKey(productName_);
+bool InstallController::RegisterUninstaller(const RegistryKey& key) {
     return installer_.CreateKey(key) && installer_.SetTextValue(key, "DisplayName", productName_) &&
            installer_.SetTextValue(key, "UninstallString", JoinPath(backDirectory_, "awmain.exe"));
 }

@@ -125,7 +125,7 @@ bool EventExecutor::Run(BackupFile& event) {
     if (!fields_.Expand(event.Path, 260, path)) {
         return false;
     }
-    return !services_.FileExists(path) || services_.CopyFile(path, BackupName(path));
+    return !services_.FileExists(path) || services_.CopyPlainFile(path, BackupName(path));
 }
 
 bool EventExecutor::Run(MakeDir& event) {

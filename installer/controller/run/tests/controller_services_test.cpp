@@ -243,6 +243,23 @@ TEST_F(ServicesTest, TheUninstallerGoesIntoItsDirectoryWithItsKeyAndShortcut) {
               1);
 }
 
+TEST_F(ServicesTest, AnUninstallerThatCannotBeCompletedTakesAwayWhatNoLogRecords) {
+    files.AddDirectory("C:\\APP");
+    world.system.shellState.FailCalls.insert("create group Line Wink");
+    UninstallerRequest request{0, 0, "Line Wink", "C:\\APP\\UNINST", "", nullptr, nullptr};
+    script.Events = [&](InstallController& controller) {
+        EXPECT_FALSE(controller.InstallUninstaller(request));
+        return 1;
+    };
+    EXPECT_EQ(InitialiseAndRun(), 1);
+    EXPECT_FALSE(files.Has("C:\\APP\\UNINST\\awmain.exe"));
+    EXPECT_FALSE(files.Has("C:\\APP\\UNINST\\awenu.dll"));
+    EXPECT_FALSE(world.system.registry.KeyExists(
+        {0, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\LineWink"}));
+    EXPECT_EQ(host.BackDirectory(), "");
+    EXPECT_EQ(BoxTexts().back(), "Unable to install the uninstaller");
+}
+
 TEST_F(ServicesTest, UnattendedNothingWaitsAndNoDiskComes) {
     Setting("u", "1");
     machine.Drives['A'] = DriveType::Removable;

@@ -63,7 +63,7 @@ class FakeServices : public ControllerServices {
     bool RenameFile(const std::string& from, const std::string& to) override {
         return Record("RenameFile " + from + " " + to);
     }
-    bool CopyFile(const std::string& from, const std::string& to) override {
+    bool CopyPlainFile(const std::string& from, const std::string& to) override {
         return Record("CopyFile " + from + " " + to);
     }
     bool DeletePath(const std::string& path) override { return Record("DeletePath " + path); }
