@@ -55,12 +55,12 @@ bool MatchesPattern(std::string_view pattern, std::string_view name) {
     std::size_t star = std::string_view::npos;
     std::size_t resume = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || SameLetter(pattern[p], name[n]))) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == '*') {
+        if (p < pattern.size() && pattern[p] == '*') {
             star = p++;
             resume = n;
+        } else if (p < pattern.size() && (pattern[p] == '?' || SameLetter(pattern[p], name[n]))) {
+            ++p;
+            ++n;
         } else if (star != std::string_view::npos) {
             p = star + 1;
             n = ++resume;

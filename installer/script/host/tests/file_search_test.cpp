@@ -97,3 +97,19 @@ TEST_F(FileSearchTest, DrivesAreSearchedByTheirMedium) {
 
 }  // namespace
 }  // namespace aw::testing
+
+namespace aw::testing {
+namespace {
+
+TEST(PatternMatchTest, WildcardsMatchLikeTheFileSystem) {
+    EXPECT_TRUE(MatchesPattern("*.TXT", "readme.txt"));
+    EXPECT_TRUE(MatchesPattern("A?P.EXE", "APP.EXE"));
+    EXPECT_TRUE(MatchesPattern("*.*", "README"));
+    EXPECT_TRUE(MatchesPattern("*", "*P02.EXE"));
+    EXPECT_TRUE(MatchesPattern("a*b*c", "aXbYbZc"));
+    EXPECT_FALSE(MatchesPattern("A?P.EXE", "AP.EXE"));
+    EXPECT_FALSE(MatchesPattern("*.TXT", "readme.txt.bak"));
+}
+
+}  // namespace
+}  // namespace aw::testing
