@@ -93,6 +93,14 @@ std::unique_ptr<OutputFile> FileSystemLogFiles::OpenForAppend(const std::string&
     return std::make_unique<FileOutput>(std::move(file));
 }
 
+bool FileSystemLogFiles::CutBack(const std::string& path, std::size_t size) {
+    if (!files_.Has(path) || files_.At(path).Bytes.size() < size) {
+        return false;
+    }
+    files_.At(path).Bytes.resize(size);
+    return true;
+}
+
 bool FileSystemLogFiles::ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     if (!files_.Has(path)) {
         return false;

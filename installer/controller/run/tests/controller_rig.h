@@ -103,6 +103,7 @@ class FileSystemLogFiles : public LogFiles {
     explicit FileSystemLogFiles(MemoryFileSystem& files) : files_(files) {}
     std::unique_ptr<OutputFile> Create(const std::string& path) override;
     std::unique_ptr<OutputFile> OpenForAppend(const std::string& path) override;
+    bool CutBack(const std::string& path, std::size_t size) override;
     bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) override;
 
   private:
