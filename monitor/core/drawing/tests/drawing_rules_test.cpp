@@ -363,6 +363,13 @@ TEST(TrayHint, DisconnectedWithNothingToSayShowsTheProgramAndPort) {
     sampling.SpeedText = "@ 28800 bps";
     EXPECT_EQ(TrayHint(s, sampling, "ignored"),
               "1200 bytes received 34 bytes sent @ 28800 bps - COM3");
+
+    // A connection name handed over by another program cannot lengthen it without bound.
+    sampling.LastReceived = sampling.LastTransmitted = -2147483647 - 1;
+    sampling.SpeedText = std::string(400, 'n');
+    const std::string hint = TrayHint(s, sampling, "");
+    EXPECT_LE(hint.size(), 255u);
+    EXPECT_TRUE(hint.ends_with(std::string(20, 'n') + " - COM3")) << hint;
 }
 
 TEST(TrayHint, PictureFollowsTrafficAndCarrier) {
