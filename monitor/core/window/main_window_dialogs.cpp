@@ -30,7 +30,17 @@ void MainWindow::OpenSetup() {
         ApplyTitleBar();
     }
 
-    const ModalResult result = services_.view.ShowSetupDialog();
+    ModalResult result = ModalResult::Cancel;
+    try {
+        result = services_.view.ShowSetupDialog();
+    } catch (...) {
+        // The user's own "No Title Bar" must not be left at 0 for the exit to save.
+        setupCaption_.PutBack(settings_);
+        if (IsOn(settings_.NoTitleBar)) {
+            ApplyTitleBar();
+        }
+        throw;
+    }
     setupCaption_.PutBack(settings_);
     if (result == ModalResult::Cancel) {
         RestoreSnapshot(snapshot);

@@ -1,6 +1,8 @@
 // The menu, the keys, minimising, the about box, the settings dialog and the exit.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "monitor/core/window/main_window_texts.h"
 #include "monitor/core/window/tests/fakes/main_window_fakes.h"
 
@@ -193,6 +195,18 @@ TEST_F(MainWindowCommandsTest, CancelledSetupPutsEverythingBack) {
     EXPECT_TRUE(window.Connection().PanelDirty);
     EXPECT_EQ(rig.log, (CallLog{"caption on", "setup dialog", "border sizeable", "make fonts",
                                 "timer 100", "no update now entry", "caption off"}));
+}
+
+// The exit saves the user's "No Title Bar", not the 0 held while the dialog shows the caption.
+TEST_F(MainWindowCommandsTest, ASetupDialogThatFailsToOpenPutsTheCaptionBack) {
+    rig.file.Set(kCom1, "No Title Bar", "1");
+    Start();
+    rig.view.whileModal = [] { throw std::runtime_error("refresh"); };
+    rig.log.clear();
+    EXPECT_THROW(window.OpenSetup(), std::runtime_error);
+    EXPECT_FALSE(window.DialogOpen());
+    EXPECT_EQ(window.Settings().NoTitleBar, 1);
+    EXPECT_EQ(rig.log.back(), "caption off");
 }
 
 TEST_F(MainWindowCommandsTest, AcceptedSetupKeepsTheChanges) {
