@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "monitor/core/tracking/auto_reset.h"
 #include "monitor/core/window/main_window_texts.h"
 #include "monitor/core/window/tests/fakes/main_window_fakes.h"
 
@@ -207,6 +208,30 @@ TEST_F(MainWindowCommandsTest, ASetupDialogThatFailsToOpenPutsTheCaptionBack) {
     EXPECT_FALSE(window.DialogOpen());
     EXPECT_EQ(window.Settings().NoTitleBar, 1);
     EXPECT_EQ(rig.log.back(), "caption off");
+}
+
+// The line goes on while the dialog is open; Cancel takes back only what the user changed.
+TEST_F(MainWindowCommandsTest, CancelledSetupKeepsWhatTheLineDidToTheTotals) {
+    Start();
+    Connect();
+    rig.clock.now += 0.25;
+    rig.view.setupResult = ModalResult::Cancel;
+    rig.view.whileModal = [&] {
+        window.Settings().LightColorOn = 0x00FF00;
+        rig.sampler.next.CD = 0;
+        window.OnTimer();
+    };
+    window.OpenSetup();
+    EXPECT_EQ(window.Settings().LightColorOn, 255u);
+    EXPECT_DOUBLE_EQ(window.Settings().TotalConnectNew, 0.25);
+
+    window.Settings().ConnectResetLoggerEvent = kResetDaily;
+    window.Settings().ConnectResetLoggerTimeRef = rig.clock.now - 1.5;
+    rig.view.whileModal = [&] { Connect(); };
+    window.OpenSetup();
+    EXPECT_DOUBLE_EQ(window.Settings().TotalConnectNew, 0);
+    EXPECT_DOUBLE_EQ(window.Settings().TotalConnectReset, rig.clock.now);
+    EXPECT_DOUBLE_EQ(window.Settings().ConnectResetLoggerTimeRef, rig.clock.now - 0.5);
 }
 
 TEST_F(MainWindowCommandsTest, AcceptedSetupKeepsTheChanges) {
