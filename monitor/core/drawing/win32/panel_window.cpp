@@ -53,9 +53,12 @@ void GdiPanelWindow::SetBorder(PanelBorder border) {
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A topmost panel goes above the other topmost windows again at each drawing, so that one
+// that rose above it since is covered again; a panel that is not topmost is left where the
+// user put it among the others, and only loses the topmost state once.
 void GdiPanelWindow::SetTopmost(bool topmost) {
     const bool now = (GetWindowLongPtrA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    if (now == topmost) {
+    if (!topmost && !now) {
         return;
     }
     SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

@@ -249,6 +249,30 @@ TEST_F(PanelDrawingTest, WithAutoSenseTheStripLeavesTheCaptionWhenTheCarrierDrop
     EXPECT_NE(after, kSilver);
 }
 
+bool Above(HWND window, HWND other) {
+    for (HWND below = GetWindow(window, GW_HWNDNEXT); below != nullptr;
+         below = GetWindow(below, GW_HWNDNEXT)) {
+        if (below == other) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(PanelDrawingTest, AlwaysOnTopCoversAnotherTopmostWindowAgainAtTheNextDrawing) {
+    rig.settings.OnTop = 1;
+    rig.Show();
+    const HWND other =
+        CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    testing::Settle();
+    ASSERT_TRUE(Above(other, rig.window));
+    rig.drawing->DrawNow();
+    EXPECT_TRUE(Above(rig.window, other));
+    DestroyWindow(other);
+}
+
 TEST_F(PanelDrawingTest, OrdinaryTicksLoadNoBitmap) {
     rig.settings.NewOrientation = 4;
     rig.settings.Title = 1;
