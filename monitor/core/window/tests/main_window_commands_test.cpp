@@ -305,6 +305,17 @@ TEST_F(MainWindowCommandsTest, ClosingWhileConnectedAsksFirst) {
     EXPECT_TRUE(rig.Terminated());
 }
 
+TEST_F(MainWindowCommandsTest, ClosingWhileDisconnectedAsksNothing) {
+    Start();
+    Connect();
+    rig.sampler.next.CD = 0;
+    window.OnTimer();
+    rig.log.clear();
+    rig.form.Close();
+    EXPECT_TRUE(rig.LogFrom("box").empty());
+    EXPECT_EQ(window.Closing(), ClosingState::Closed);
+}
+
 TEST_F(MainWindowCommandsTest, WarnWhenExitingOneClosesWithoutAsking) {
     rig.file.Set(kCom1, "Warn when Exiting", "1");
     Start();
@@ -332,6 +343,7 @@ TEST_F(MainWindowCommandsTest, TheExitSequenceRunsOnce) {
     EXPECT_DOUBLE_EQ(window.Settings().TotalConnectNew, 0.25);
     EXPECT_EQ(Writes("Default Port"), 1);
     EXPECT_EQ(Writes("TotalConnectNew"), 1);
+    EXPECT_EQ(Writes("Show Logo at Startup"), 1);
     EXPECT_EQ(rig.file.Get(kCom1, "Window Position X"), "40");
     EXPECT_EQ(rig.file.Get(kCom1, "Window Position Y"), "50");
     EXPECT_EQ(rig.sampler.samples, 1);
