@@ -342,13 +342,27 @@ TEST(TitleDisplay, PositionFromTheRightEdgeAndTheFrame) {
     const SystemMetrics m = Win98Metrics();
     MonitorSettings s;
     EXPECT_EQ(TitleDisplayPosition(OrdinaryWindow(400), 94, m, s),
-              (TitlePosition{400 - 96 - 36 - 3, 4}));
+              (TitlePosition{400 - 96 - 54 - 4, 4}));
     CaptionWindowInfo fixed = OrdinaryWindow(400);
     fixed.sizeable = false;
     fixed.maximizeBox = false;
     s.TitleBarOffset = -10;
     s.TitleBarOffsetT = 2;
-    EXPECT_EQ(TitleDisplayPosition(fixed, 33, m, s), (TitlePosition{-10 + 400 - 35 - 36 - 1, 3}));
+    EXPECT_EQ(TitleDisplayPosition(fixed, 33, m, s), (TitlePosition{-10 + 400 - 35 - 54 - 3, 3}));
+}
+
+// The three caption buttons of a sizeable window sit left of its frame, each cxSize wide;
+// Windows 95/98 leave 2 pixels between the close button and the others.
+TEST(TitleDisplay, TheStripStaysClearOfTheCaptionButtons) {
+    SystemMetrics wide = Win98Metrics();
+    wide.cxSize = 24;
+    wide.cxFrame = 8;
+    for (const SystemMetrics& m : {Win98Metrics(), wide}) {
+        for (int strip : {94, 138, 185, 33}) {
+            const TitlePosition at = TitleDisplayPosition(OrdinaryWindow(500), strip, m, {});
+            EXPECT_LE(at.x + strip, 500 - m.cxFrame - 3 * m.cxSize) << strip;
+        }
+    }
 }
 
 TEST(TrayHint, DisconnectedWithNothingToSayShowsTheProgramAndPort) {

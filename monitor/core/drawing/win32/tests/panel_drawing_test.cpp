@@ -199,8 +199,8 @@ POINT TitleLampCentre(HWND window, int orientationTitle, int column) {
     RECT bounds{};
     GetWindowRect(window, &bounds);
     const int width = TitleStripWidth(orientationTitle);
-    const int x = (bounds.right - bounds.left) - (width + 2) - 2 * GetSystemMetrics(SM_CXSIZE) -
-                  GetSystemMetrics(SM_CXDLGFRAME);
+    const int x = (bounds.right - bounds.left) - (width + 2) - 3 * GetSystemMetrics(SM_CXSIZE) -
+                  GetSystemMetrics(SM_CXFRAME);
     const int y = GetSystemMetrics(SM_CYFRAME);
     return {x + 3 + column * 15 + 5, y + 1 + 3};
 }
