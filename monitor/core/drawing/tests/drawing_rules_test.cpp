@@ -218,6 +218,23 @@ TEST(PanelSize, SmallLayoutsKeepTheUsersWidthButNeverCutTheBitmap) {
     EXPECT_EQ(ResizedWidth(260, size.minWidth, Win98Metrics()), 260);
 }
 
+// At the width the program gives it, a small panel shows its lines and caption whole.
+TEST(PanelSize, SmallLayoutsAreWideEnoughForTheirTextLinesAndCaption) {
+    MonitorSettings s;
+    s.NewOrientation = 3;
+    const SystemMetrics m = Win98Metrics();
+    EXPECT_EQ(PanelWindowSize(s, m, 2, 16, {120, 0}).width, 4 + 120 + 4 + 2 * 4);
+    EXPECT_EQ(PanelWindowSize(s, m, 0, 16, {0, 50}).width, 18 + 50 + 3 * 18 + 6 + 2 * 4);
+    s.WindowSizeX = 300;
+    EXPECT_EQ(PanelWindowSize(s, m, 2, 16, {120, 50}).width, 300);
+    s.WindowSizeX = 0;
+    s.NoTitleBar = 1;
+    EXPECT_EQ(PanelWindowSize(s, m, 0, 16, {0, 50}).width, 112);
+    s.NewOrientation = 1;  // a fixed layout keeps its size
+    s.NoTitleBar = 0;
+    EXPECT_EQ(PanelWindowSize(s, m, 0, 16, {0, 200}).width, 112);
+}
+
 TEST(PanelSize, TextLinesAndTheMissingCaptionChangeTheHeight) {
     MonitorSettings s;
     s.NewOrientation = 3;

@@ -29,6 +29,25 @@ int GdiPanelWindow::Width() const {
     return bounds.right - bounds.left;
 }
 
+int GdiPanelWindow::CaptionTextWidth() const {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        return 0;
+    }
+    char text[64] = {};
+    const int length = GetWindowTextA(window_, text, sizeof text);
+    const HDC screen = GetDC(nullptr);
+    const HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    const HGDIOBJ old = SelectObject(screen, font);
+    SIZE size{};
+    GetTextExtentPoint32A(screen, text, length, &size);
+    SelectObject(screen, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    return size.cx;
+}
+
 void GdiPanelWindow::SetColour(Colour colour) {
     const HDC screen = GetDC(nullptr);
     const COLORREF shown = GetNearestColor(screen, colour);
