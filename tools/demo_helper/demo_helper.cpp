@@ -126,6 +126,18 @@ struct Shot {
         const std::size_t at = (static_cast<std::size_t>(y) * width + x) * 3;
         return rgb.compare(at, 3, std::string("\xFF\x00\x00", 3)) == 0;
     }
+    // Whether any pixel of the cell at (x, y) is red: the caption's strip is placed by the
+    // system's metrics, which may put it a pixel or two from where they say.
+    bool AnyRed(int x, int y, int cellWidth, int cellHeight) const {
+        for (int row = y; row < y + cellHeight; ++row) {
+            for (int column = x; column < x + cellWidth; ++column) {
+                if (IsRed(column, row)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
 };
 
 Shot TakeScreenArea(const RECT& area) {
@@ -268,10 +280,10 @@ std::vector<std::string> LitTitleLamps(const Shot& shot, HWND window, int layout
     std::vector<std::string> lit;
     for (const lw::LampSlot& slot : lamps.lamps) {
         const lw::LampPoint at = lw::LampPosition(lamps.geometry, slot);
-        const int x = strip.x + at.x + lamps.geometry.width / 2;
-        const int y = strip.y + at.y + lamps.geometry.height / 2;
         const std::string name = kLampNames[static_cast<int>(slot.lamp)];
-        if (slot.lamp != lw::Lamp::Dark && shot.IsRed(x, y) &&
+        if (slot.lamp != lw::Lamp::Dark &&
+            shot.AnyRed(strip.x + at.x, strip.y + at.y, lamps.geometry.width,
+                        lamps.geometry.height + 2) &&
             std::find(lit.begin(), lit.end(), name) == lit.end()) {
             lit.push_back(name);
         }
