@@ -216,10 +216,6 @@ bool AddToScript(const Command& command, const PackResult& packed, std::ostream&
 }  // namespace
 
 int RunDistPack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 1 && args[0] == "--help") {
-        out << kUsage;
-        return 0;
-    }
     Parser parser(args);
     const std::optional<Command> command = parser.Run();
     if (!command) {

@@ -32,24 +32,17 @@ int Dump(const std::string& path, bool json, std::ostream& out, std::ostream& er
     return 0;
 }
 
-constexpr const char* kUsage =
-    "usage: logdump <log file>\n"
-    "       logdump --json <log file>\n";
-
 }  // namespace
 
 int RunLogDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 1 && args[0] == "--help") {
-        out << kUsage;
-        return 0;
-    }
     if (args.size() == 1 && !args[0].starts_with("--")) {
         return Dump(args[0], false, out, err);
     }
     if (args.size() == 2 && args[0] == "--json") {
         return Dump(args[1], true, out, err);
     }
-    err << kUsage;
+    err << "usage: logdump <log file>\n"
+           "       logdump --json <log file>\n";
     return 1;
 }
 

@@ -49,29 +49,22 @@ int Build(const std::string& jsonPath, const std::string& scriptPath, const Even
     return 0;
 }
 
-constexpr const char* kUsage =
-    "usage: scriptdump <script file>\n"
-    "       scriptdump --build <in.json> <out file>\n";
-
 }  // namespace
 
 int RunScriptDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 1 && args[0] == "--help") {
-        out << kUsage;
-        return 0;
-    }
     StreamReport report(err);
     EventRegistry registry(report);
     if (!RegisterEventClasses(registry)) {
         return 1;
     }
-    if (args.size() == 1 && !args[0].starts_with("--")) {
+    if (args.size() == 1 && args[0] != "--build") {
         return Dump(args[0], registry, out, err);
     }
     if (args.size() == 3 && args[0] == "--build") {
         return Build(args[1], args[2], registry, err);
     }
-    err << kUsage;
+    err << "usage: scriptdump <script file>\n"
+           "       scriptdump --build <in.json> <out file>\n";
     return 1;
 }
 
