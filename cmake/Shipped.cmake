@@ -4,6 +4,8 @@
 set(LW_SHIPPED_TARGETS
     LineWink
     awmain
+    setup
+    movexe
     lzpunz2
     awenu aweng awdeu awfra
 )
