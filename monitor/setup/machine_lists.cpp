@@ -2,12 +2,13 @@
 
 #include <functional>
 
+#include "monitor/core/window/port_decision.h"
+
 namespace lw {
 namespace {
 
 constexpr const char* kNetDeviceKeyPrefix = "Enum\\Root\\Net\\000";
 constexpr const char* kModemKeyPrefix = "System\\CurrentControlSet\\Services\\Class\\Modem\\000";
-constexpr int kHighestPort = 9;
 
 std::vector<std::string> ValueNamesOf(Registry& registry, RegistryRoot root,
                                       const std::string& path) {
@@ -41,7 +42,7 @@ std::optional<int> PortToSwitchTo(const std::string& text, int monitoredPort) {
     if (text == "COM" + std::to_string(monitoredPort)) {
         return std::nullopt;
     }
-    for (int port = 1; port <= kHighestPort; ++port) {
+    for (int port = 1; port <= kHighestChoosablePort; ++port) {
         if (text == "COM" + std::to_string(port)) {
             return port;
         }

@@ -24,7 +24,7 @@ struct RegistryValue {
     friend bool operator==(const RegistryValue&, const RegistryValue&) = default;
 };
 
-// A value whose type or size the dialog cannot use; the program's top level shows its text.
+// A value whose type or size the dialog cannot use; the dialog shows its text.
 class RegistryError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

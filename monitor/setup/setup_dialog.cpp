@@ -138,7 +138,8 @@ void TSetupDlg::HelpClick(Component& sender) {
 }
 
 // A refresh asked for while one runs (a tick's, from inside a box the refresh raised) runs
-// once more when that one ends.
+// once more when that one ends. A registry value that another program wrote in a form of its
+// own ends the refresh where it was met; the dialog still opens, or stays open, with the rest.
 void TSetupDlg::ChangeForm() {
     if (refreshing_) {
         refreshPending_ = true;
@@ -146,6 +147,14 @@ void TSetupDlg::ChangeForm() {
     }
     refreshing_ = true;
     Reset done(refreshing_);
+    try {
+        RefreshAll();
+    } catch (const RegistryError& error) {
+        services_.boxes.Show(error.what(), MessageIcon::Error, MessageButtons::Ok);
+    }
+}
+
+void TSetupDlg::RefreshAll() {
     do {
         refreshPending_ = false;
         RefreshStartupAndExit();

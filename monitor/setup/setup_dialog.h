@@ -247,6 +247,7 @@ class TSetupDlg : public Component, public SetupDialogLink {
                                 const std::string& test, std::int32_t& play, std::string& file);
 
     // ChangeForm's steps.
+    void RefreshAll();
     void RefreshStartupAndExit();
     void RefreshDialUpEntries();
     void RefreshWindow();

@@ -1,32 +1,20 @@
-// What the demo script does inside the Wine prefix, one command a run:
-//
-//   lw_demo_helper panel FILE.png          the monitor's panel, as on screen
-//   lw_demo_helper caption SECONDS FILE.png
-//                                          a window of its own in the foreground, its caption
-//                                          taken after SECONDS (the title-bar display)
-//   lw_demo_helper hint FILE.txt [FILE.png]
-//                                          the tray icon's hint: the pointer rests on the icon
-//                                          until its tooltip shows; its text (and picture)
-//   lw_demo_helper dialer traffic RECEIVED SENT | stream SECONDS | drop | close
-//                                          drives the stand-in dial-up program; "stream"
-//                                          sends varied traffic five times a second
-//   lw_demo_helper box SECONDS FILE.txt    waits for a box of the monitor, notes its text and
-//                                          answers OK
-//   lw_demo_helper wait-panel SECONDS      waits until the monitor's panel is shown
-//   lw_demo_helper close                   closes the monitor as its close box does and
-//                                          waits for it to end
+// What the demo script does inside the Wine prefix, one command a run (kUsage below).
 //
 // It exits with 0 when it did what was asked, 1 otherwise (with a line on the error stream).
 #include <windows.h>
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "monitor/core/drawing/lamp_layouts.h"
+#include "monitor/core/drawing/title_display.h"
 
 #include "monitor/core/sampling/win32/tests/dialer_stand_in.h"
 
@@ -125,39 +113,72 @@ bool WritePng(const std::string& file, int width, int height, const std::string&
     return static_cast<bool>(out);
 }
 
-// The screen's pixels in `area` as a PNG file.
-bool SaveScreenArea(const RECT& area, const std::string& file) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) {
+// Pixels of the screen, RGB, top row first.
+struct Shot {
+    int width = 0;
+    int height = 0;
+    std::string rgb;
+
+    bool IsRed(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width || y >= height) {
+            return false;
+        }
+        const std::size_t at = (static_cast<std::size_t>(y) * width + x) * 3;
+        return rgb.compare(at, 3, std::string("\xFF\x00\x00", 3)) == 0;
+    }
+    // Whether any pixel of the cell at (x, y) is red: the caption's strip is placed by the
+    // system's metrics, which may put it a pixel or two from where they say.
+    bool AnyRed(int x, int y, int cellWidth, int cellHeight) const {
+        for (int row = y; row < y + cellHeight; ++row) {
+            for (int column = x; column < x + cellWidth; ++column) {
+                if (IsRed(column, row)) {
+                    return true;
+                }
+            }
+        }
         return false;
+    }
+};
+
+Shot TakeScreenArea(const RECT& area) {
+    Shot shot{area.right - area.left, area.bottom - area.top, {}};
+    if (shot.width <= 0 || shot.height <= 0) {
+        return {};
     }
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biWidth = shot.width;
+    info.bmiHeader.biHeight = -shot.height;  // top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    BitBlt(memory, 0, 0, shot.width, shot.height, screen, area.left, area.top, SRCCOPY);
     GdiFlush();
-    std::string rgb;
     const auto* pixels = static_cast<const std::uint8_t*>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        rgb += static_cast<char>(pixels[4 * i + 2]);
-        rgb += static_cast<char>(pixels[4 * i + 1]);
-        rgb += static_cast<char>(pixels[4 * i]);
+    for (int i = 0; i < shot.width * shot.height; ++i) {
+        shot.rgb += static_cast<char>(pixels[4 * i + 2]);
+        shot.rgb += static_cast<char>(pixels[4 * i + 1]);
+        shot.rgb += static_cast<char>(pixels[4 * i]);
     }
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return WritePng(file, width, height, rgb);
+    return shot;
+}
+
+bool SaveShot(const Shot& shot, const std::string& file) {
+    return shot.width > 0 && WritePng(file, shot.width, shot.height, shot.rgb);
+}
+
+// The screen's pixels in `area` as a PNG file.
+bool SaveScreenArea(const RECT& area, const std::string& file) {
+    return SaveShot(TakeScreenArea(area), file);
 }
 
 int WaitPanel(int seconds) {
@@ -170,22 +191,111 @@ int WaitPanel(int seconds) {
     return Fail("the monitor's panel did not appear");
 }
 
-int ShootPanel(const std::string& file) {
+constexpr const char* kLampNames[] = {"CTS", "DSR", "RI", "CD", "DTR", "RTS", "TD", "RD", "HS"};
+
+// The lamps of panel layout `layout` that show lit in the monitor's default colour; the
+// panel's client area starts at (left, top) of the shot.
+std::vector<std::string> LitLamps(const Shot& shot, int left, int top, int clientWidth,
+                                  int layout) {
+    const lw::LampLayout& lamps = lw::PanelLayout(layout);
+    std::vector<std::string> lit;
+    for (const lw::LampSlot& slot : lamps.lamps) {
+        if (slot.lamp == lw::Lamp::Dark) {
+            continue;
+        }
+        const lw::LampPoint at = lw::LampPosition(lamps.geometry, slot);
+        const int x = left + (clientWidth - lamps.width) / 2 + at.x + lamps.geometry.width / 2;
+        const int y = top + at.y - 2 + lamps.geometry.height / 2;
+        const std::string name = kLampNames[static_cast<int>(slot.lamp)];
+        if (shot.IsRed(x, y) && std::find(lit.begin(), lit.end(), name) == lit.end()) {
+            lit.push_back(name);
+        }
+    }
+    return lit;
+}
+
+bool AllLit(const std::vector<std::string>& wanted, const std::vector<std::string>& lit) {
+    return std::all_of(wanted.begin(), wanted.end(), [&](const std::string& lamp) {
+        return std::find(lit.begin(), lit.end(), lamp) != lit.end();
+    });
+}
+
+void PrintLamps(const std::vector<std::string>& lit) {
+    std::string names;
+    for (const std::string& lamp : lit) {
+        names += (names.empty() ? "" : " ") + lamp;
+    }
+    std::printf("%s\n", names.empty() ? "none" : names.c_str());
+}
+
+// Traffic lights RD and TD for a tick now and then, so the panel is taken when every lamp
+// asked for is lit, trying for up to three seconds. Prints the lamps that were lit.
+int ShootPanel(const std::string& file, int layout, const std::vector<std::string>& wanted) {
     const HWND panel = MonitorPanel();
     if (panel == nullptr) {
         return Fail("the monitor's panel is not shown");
     }
-    RECT area;
-    GetWindowRect(panel, &area);
-    return SaveScreenArea(area, file) ? 0 : Fail("cannot write " + file);
+    Shot shot;
+    std::vector<std::string> lit;
+    const DWORD start = GetTickCount();
+    do {
+        RECT area;
+        GetWindowRect(panel, &area);
+        POINT client{0, 0};
+        ClientToScreen(panel, &client);
+        RECT inside;
+        GetClientRect(panel, &inside);
+        shot = TakeScreenArea(area);
+        lit = LitLamps(shot, client.x - area.left, client.y - area.top, inside.right, layout);
+        if (AllLit(wanted, lit)) {
+            break;
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < 3000);
+    PrintLamps(lit);
+    return SaveShot(shot, file) ? 0 : Fail("cannot write " + file);
 }
 
 LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// A plain captioned window with minimise and maximise boxes, like any program's.
-int ShootCaption(int seconds, const std::string& file) {
+// The lamps of title layout `layout` that show lit on the caption of `window` (an ordinary
+// sizeable window with the three buttons), where the monitor draws its strip.
+std::vector<std::string> LitTitleLamps(const Shot& shot, HWND window, int layout) {
+    const lw::LampLayout& lamps = lw::TitleLayout(layout);
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    lw::CaptionWindowInfo info;
+    info.width = bounds.right - bounds.left;
+    info.caption = info.sysMenu = info.minimizeBox = info.maximizeBox = info.sizeable = true;
+    lw::SystemMetrics metrics;
+    metrics.cxSize = GetSystemMetrics(SM_CXSIZE);
+    metrics.cxFrame = GetSystemMetrics(SM_CXFRAME);
+    metrics.cyFrame = GetSystemMetrics(SM_CYFRAME);
+    metrics.cxDlgFrame = GetSystemMetrics(SM_CXDLGFRAME);
+    metrics.cxBorder = GetSystemMetrics(SM_CXBORDER);
+    metrics.cyBorder = GetSystemMetrics(SM_CYBORDER);
+    const lw::TitlePosition strip = lw::TitleDisplayPosition(info, lamps.width, metrics, {});
+    std::vector<std::string> lit;
+    for (const lw::LampSlot& slot : lamps.lamps) {
+        const lw::LampPoint at = lw::LampPosition(lamps.geometry, slot);
+        const std::string name = kLampNames[static_cast<int>(slot.lamp)];
+        if (slot.lamp != lw::Lamp::Dark &&
+            shot.AnyRed(strip.x + at.x, strip.y + at.y, lamps.geometry.width,
+                        lamps.geometry.height + 2) &&
+            std::find(lit.begin(), lit.end(), name) == lit.end()) {
+            lit.push_back(name);
+        }
+    }
+    return lit;
+}
+
+// A plain captioned window with minimise and maximise boxes, like any program's, in front for
+// `seconds`; its caption is then taken once the strip's lamps asked for are lit, trying for up
+// to three seconds more. Prints the lamps that were lit.
+int ShootCaption(int seconds, const std::string& file, int layout,
+                 const std::vector<std::string>& wanted) {
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = DocumentProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
@@ -199,12 +309,24 @@ int ShootCaption(int seconds, const std::string& file) {
     ShowWindow(document, SW_SHOWNORMAL);
     SetForegroundWindow(document);
     Pump(static_cast<DWORD>(seconds) * 1000);
-    RECT area;
-    GetWindowRect(document, &area);
-    area.bottom = area.top + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME) + 4;
-    const bool saved = SaveScreenArea(area, file);
+    Shot shot;
+    std::vector<std::string> lit;
+    const DWORD start = GetTickCount();
+    do {
+        RECT area;
+        GetWindowRect(document, &area);
+        area.bottom =
+            area.top + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME) + 4;
+        shot = TakeScreenArea(area);
+        lit = LitTitleLamps(shot, document, layout);
+        if (AllLit(wanted, lit)) {
+            break;
+        }
+        Pump(10);
+    } while (GetTickCount() - start < 3000);
+    PrintLamps(lit);
     DestroyWindow(document);
-    return saved ? 0 : Fail("cannot write " + file);
+    return SaveShot(shot, file) ? 0 : Fail("cannot write " + file);
 }
 
 BOOL CALLBACK FindShownTooltip(HWND window, LPARAM found) {
@@ -280,11 +402,15 @@ int DriveDialer(const std::vector<std::string>& arguments) {
         SendMessageA(dialer, lw::testing::kAddTraffic,
                      std::strtoul(arguments[1].c_str(), nullptr, 10),
                      std::strtol(arguments[2].c_str(), nullptr, 10));
-    } else if (command == "stream" && arguments.size() == 2) {
+    } else if (command == "stream" && arguments.size() == 3) {
         const DWORD until = GetTickCount() + std::strtoul(arguments[1].c_str(), nullptr, 10) * 1000;
+        // Each fifth of a second carries between half and all of its share of the rate, most
+        // of it received, so that the line never runs faster than its connect speed.
+        const unsigned share = std::strtoul(arguments[2].c_str(), nullptr, 10) / 5;
         for (unsigned step = 0; GetTickCount() < until && IsWindow(dialer); ++step) {
-            SendMessageA(dialer, lw::testing::kAddTraffic, 900 + (step * 397) % 2200,
-                         step % 3 == 0 ? 0 : 120 + (step * 131) % 600);
+            const unsigned bytes = share / 2 + share * ((step * 397) % 100) / 200;
+            const unsigned sent = step % 3 == 0 ? 0 : bytes * (5 + (step * 131) % 15) / 100;
+            SendMessageA(dialer, lw::testing::kAddTraffic, bytes - sent, sent);
             Sleep(200);
         }
     } else if (command == "drop") {
@@ -329,14 +455,41 @@ int CloseMonitor() {
 
 }  // namespace
 
+constexpr const char* kUsage =
+    "usage: lw_demo_helper COMMAND ...\n"
+    "  panel FILE.png LAYOUT [LAMP...]\n"
+    "                          the monitor's panel in LAYOUT as on screen, once the lamps\n"
+    "                          named (CD, RD, TD, ...) are lit; prints the lamps lit\n"
+    "  caption SECONDS FILE.png LAYOUT [LAMP...]\n"
+    "                          a window of its own in the foreground, its caption taken\n"
+    "                          after SECONDS once the lamps named are lit on the title-bar\n"
+    "                          display in title layout LAYOUT; prints the lamps lit\n"
+    "  hint FILE.txt [FILE.png]\n"
+    "                          the tray icon's hint: the pointer rests on the icon until its\n"
+    "                          tooltip shows; its text (and picture)\n"
+    "  dialer traffic RECEIVED SENT | stream SECONDS BYTES-A-SECOND | drop | close\n"
+    "                          drives the stand-in dial-up program; \"stream\" sends varied\n"
+    "                          traffic five times a second, about BYTES-A-SECOND in all\n"
+    "  box SECONDS FILE.txt    waits for a box of the monitor, notes its text and answers OK\n"
+    "  wait-panel SECONDS      waits until the monitor's panel is shown\n"
+    "  close                   closes the monitor as its close box does and waits for it\n"
+    "                          to end\n";
+
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const std::string command = arguments.empty() ? "" : arguments[0];
-    if (command == "panel" && arguments.size() == 2) {
-        return ShootPanel(arguments[1]);
+    if (command == "--help") {
+        std::fputs(kUsage, stdout);
+        return 0;
     }
-    if (command == "caption" && arguments.size() == 3) {
-        return ShootCaption(std::atoi(arguments[1].c_str()), arguments[2]);
+    if (command == "panel" && arguments.size() >= 3) {
+        return ShootPanel(arguments[1], std::atoi(arguments[2].c_str()),
+                          {arguments.begin() + 3, arguments.end()});
+    }
+    if (command == "caption" && arguments.size() >= 4) {
+        return ShootCaption(std::atoi(arguments[1].c_str()), arguments[2],
+                            std::atoi(arguments[3].c_str()),
+                            {arguments.begin() + 4, arguments.end()});
     }
     if (command == "hint" && arguments.size() >= 2) {
         return ReadHint(arguments[1], arguments.size() > 2 ? arguments[2] : "");
@@ -353,5 +506,6 @@ int main(int argc, char** argv) {
     if (command == "close") {
         return CloseMonitor();
     }
-    return Fail("usage: see the head of demo_helper.cpp");
+    std::fputs(kUsage, stderr);
+    return 1;
 }

@@ -135,7 +135,15 @@ struct Options {
     int idleExitSeconds = 900;
 };
 
+constexpr const char* kUsage =
+    "usage: lw-modem-stand-in --data-link PATH --control-link PATH --pid-file PATH "
+    "[--idle-exit SECONDS]\n";
+
 Options ParseOptions(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::fputs(kUsage, stdout);
+        std::exit(0);
+    }
     Options options;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
@@ -150,9 +158,7 @@ Options ParseOptions(int argc, char** argv) {
         }
     }
     if (options.dataLink.empty() || options.controlLink.empty() || options.pidFile.empty()) {
-        std::fprintf(stderr,
-                     "usage: lw-modem-stand-in --data-link PATH --control-link PATH "
-                     "--pid-file PATH [--idle-exit SECONDS]\n");
+        std::fputs(kUsage, stderr);
         std::exit(2);
     }
     return options;

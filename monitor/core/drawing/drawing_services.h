@@ -80,6 +80,8 @@ class PanelWindow {
     virtual ~PanelWindow() = default;
     virtual SystemMetrics Metrics() const = 0;
     virtual int Width() const = 0;
+    // The width of the window's caption text in the system's caption font.
+    virtual int CaptionTextWidth() const = 0;
     // The colour the window's background is erased with (the nearest the display shows).
     virtual void SetColour(Colour colour) = 0;
     virtual void SetBorder(PanelBorder border) = 0;

@@ -106,7 +106,10 @@ void PanelPainter::DrawWindow(PanelSurface& surface) {
     }
     const int textLines = ShownTextLines(settings, CarrierUp());
     const SystemMetrics metrics = window.Metrics();
-    const PanelSize size = PanelWindowSize(settings, metrics, textLines, surface.TextHeight());
+    const PanelContentWidths content{textLines > 0 ? TextLinesWidth(surface) : 0,
+                                     window.CaptionTextWidth()};
+    const PanelSize size =
+        PanelWindowSize(settings, metrics, textLines, surface.TextHeight(), content);
     settings.WindowSizeX = size.width;
     minWidth_ = size.minWidth;
     panelHeight_ = size.height;
@@ -134,6 +137,19 @@ void PanelPainter::DrawWindow(PanelSurface& surface) {
     if (IsOn(settings.ShowTrayIcon)) {
         services_.host.HideTaskbarWindow();
     }
+}
+
+int PanelPainter::TextLinesWidth(const PanelSurface& surface) const {
+    const int secondColumn = surface.Measure(kSecondColumnSample).width;
+    int widest = 0;
+    for (const PanelTextLine& line : PanelTextLines(records_.settings, records_.sampling,
+                                                    records_.connection, services_.clock.Now())) {
+        widest = std::max(widest, surface.Measure(line.text).width);
+        if (!line.second.empty()) {
+            widest = std::max(widest, secondColumn + surface.Measure(line.second).width);
+        }
+    }
+    return widest;
 }
 
 void PanelPainter::DrawPanelText(PanelSurface& surface) {

@@ -92,6 +92,8 @@ class PanelPainter {
     void EnsureLamps(LampPictures& lamps, const LampLayout& layout, std::int32_t look, bool reload);
     void DrawLamps(const LampLayout& layout, const LampPictures& lamps, Picture& target);
     void DrawWindow(PanelSurface& surface);
+    // The widest of the text lines the panel shows now.
+    int TextLinesWidth(const PanelSurface& surface) const;
     void DrawPanelText(PanelSurface& surface);
     bool DrawTitleStrip(CaptionWindowId target, const LampLayout& layout, int x, int y);
     bool DrawTitleTime(CaptionWindowId target, int right, int top, int bottom);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "monitor/core/drawing/lamp_layouts.h"
+#include "monitor/core/drawing/panel_text.h"
 
 namespace lw {
 
@@ -20,8 +21,24 @@ int ShownTextLines(const MonitorSettings& settings, bool carrierUp) {
            int{IsOn(settings.SPYSpeedInDisplay)};
 }
 
+namespace {
+
+// The window width that shows `content` whole in a sizeable frame: the text lines with their
+// margins, and the caption's text between its icon and its three buttons.
+int ContentWidth(const MonitorSettings& settings, const SystemMetrics& metrics,
+                 PanelContentWidths content) {
+    const int frames = 2 * metrics.cxFrame;
+    int width = content.text > 0 ? content.text + 2 * kTextLeft + frames : 0;
+    if (!IsOn(settings.NoTitleBar) && content.caption > 0) {
+        width = std::max(width, content.caption + 4 * metrics.cxSize + frames + 6);
+    }
+    return width;
+}
+
+}  // namespace
+
 PanelSize PanelWindowSize(const MonitorSettings& settings, const SystemMetrics& metrics,
-                          int textLines, int textHeight) {
+                          int textLines, int textHeight, PanelContentWidths content) {
     const LampLayout& layout = PanelLayout(settings.NewOrientation);
     PanelSize size;
     const int layoutWidth = layout.width + metrics.cxDlgFrame;
@@ -35,6 +52,9 @@ PanelSize PanelWindowSize(const MonitorSettings& settings, const SystemMetrics& 
     // A width below the bitmap's would cut lamps off, so the layout's own width is the least.
     size.minWidth = std::max(layoutWidth, metrics.cxMin);
     size.border = BorderForLayout(settings.NewOrientation);
+    if (size.border == PanelBorder::Sizeable) {
+        size.minWidth = std::max(size.minWidth, ContentWidth(settings, metrics, content));
+    }
     const int asked = size.border == PanelBorder::Single ? layoutWidth : settings.WindowSizeX;
     size.width = std::max(asked, size.minWidth);
     return size;

@@ -38,11 +38,19 @@ struct PanelSize {
     PanelBorder border = PanelBorder::Single;
 };
 
+// What the window shows whole besides the lamps, in pixels: its widest text line and the
+// text of its caption.
+struct PanelContentWidths {
+    int text = 0;
+    int caption = 0;
+};
+
 // The window size at a drawing, for `textLines` lines of `textHeight` pixels. The width is
 // "WindowSizeX" for the small layouts and the layout's own for the large ones, never
-// narrower than the layout's bitmap nor than the system allows.
+// narrower than the layout's bitmap nor than the system allows; a small layout is also never
+// narrower than its text lines and its caption (beside the icon and the buttons) need.
 PanelSize PanelWindowSize(const MonitorSettings& settings, const SystemMetrics& metrics,
-                          int textLines, int textHeight);
+                          int textLines, int textHeight, PanelContentWidths content = {});
 
 // The width a user's resize ends at.
 int ResizedWidth(int width, int minWidth, const SystemMetrics& metrics);

@@ -39,11 +39,16 @@ bool TitleDisplayFits(const CaptionWindowInfo& window, int stripWidth,
 TitlePosition TitleDisplayPosition(const CaptionWindowInfo& window, int stripWidth,
                                    const SystemMetrics& metrics, const MonitorSettings& settings) {
     TitlePosition at;
+    // Left of the close, maximise and minimise buttons (each a button's width, on Windows
+    // 95/98 and Wine alike) and of the frame, so that the strip covers none of them.
     at.x = settings.TitleBarOffset + window.width - (stripWidth + 2);
+    if (window.sysMenu) {
+        at.x -= metrics.cxSize;
+    }
     if (window.minimizeBox || window.maximizeBox) {
         at.x -= 2 * metrics.cxSize;
     }
-    at.x -= window.sizeable ? metrics.cxDlgFrame : metrics.cxBorder;
+    at.x -= window.sizeable ? metrics.cxFrame : metrics.cxDlgFrame;
     at.y = (window.sizeable ? metrics.cyFrame : metrics.cyBorder) + settings.TitleBarOffsetT;
     return at;
 }

@@ -12,7 +12,8 @@ std::string TrayHint(const MonitorSettings& settings, const SamplingState& sampl
         hint = " ";
     }
     if (!sampling.SpeedText.empty()) {
-        hint += sampling.SpeedText;
+        // Kept short of the 255 characters that the tray icon's hint may hold.
+        hint += sampling.SpeedText.substr(0, kLongestSpeedText);
     } else if (!portStatus.empty()) {
         hint += portStatus;
     } else {

@@ -38,6 +38,8 @@ struct Counter24 {
     std::int64_t Carried = 0;
 };
 
+inline constexpr std::size_t kLongestSpeedText = 144;
+
 // Values that sampling keeps from one tick to the next. The handles of the driver and of the
 // dial-up process belong to the sources that use them; only their meaning is kept here.
 struct SamplingState {
@@ -46,7 +48,9 @@ struct SamplingState {
 
     std::int32_t LastReceived = 0;
     std::int32_t LastTransmitted = 0;
-    std::string SpeedText;  // connect-speed text, empty when no speed is known
+    // Connect-speed text, empty when no speed is known. It carries a connection name that
+    // another program handed over, so the texts that show it take at most kLongestSpeedText.
+    std::string SpeedText;
 
     // The last "lights" hand-over; 0, 0 and empty until one arrives.
     std::uintptr_t LightsEvent = 0;

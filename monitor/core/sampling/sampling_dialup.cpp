@@ -75,7 +75,7 @@ void SignalSampler::ReadLights(SamplingState& sampling) {
 void SignalSampler::ReadDialer(SamplingState& sampling, ConnectionState& connection) {
     LineState& line = sampling.Current;
     line.Received = line.Transmitted = line.ConnectSpeed = 0;
-    if (sampling.DialerVersion == 1 && !sampling.DialerFound && sources_.dialer.Find()) {
+    if (sampling.DialerVersion == 1 && !sampling.DialerFound && FindDialer()) {
         sampling.DialerFound = true;
         sampling.LastReceived = sampling.LastTransmitted = 0;
         sampling.DialerReceived = sampling.DialerTransmitted = {};
@@ -102,6 +102,22 @@ void SignalSampler::ReadDialer(SamplingState& sampling, ConnectionState& connect
     line.Received = CarryOn24(sampling.DialerReceived, Word24(&data[28]));
     line.Transmitted = CarryOn24(sampling.DialerTransmitted, Word24(&data[32]));
     line.ConnectSpeed = data[4] | (data[5] << 8);
+}
+
+// A search walks every process of the system. While the dial-up program is not running (the
+// machine idles with it installed) that is looked at once a second, not at every tick: a
+// dial-up connection takes seconds to come up, so nothing of it is missed.
+bool SignalSampler::FindDialer() {
+    const std::uint32_t now = sources_.clock.TickCount();
+    if (dialerMissedAt_ && now - *dialerMissedAt_ < kDialerSearchInterval) {
+        return false;
+    }
+    if (sources_.dialer.Find()) {
+        dialerMissedAt_.reset();
+        return true;
+    }
+    dialerMissedAt_ = now;
+    return false;
 }
 
 void SignalSampler::ReadDriverCounters(SamplingState& sampling, const MonitorSettings& settings) {

@@ -6,8 +6,6 @@
 namespace lw {
 namespace {
 
-constexpr std::size_t kLongestSpeedText = 144;
-
 void AppendFraming(const PortState& state, std::string& text) {
     static constexpr const char* kParity[] = {"N", "O", "E", "M", "S"};
     static constexpr const char* kStopBits[] = {"1", "1.5", "2"};

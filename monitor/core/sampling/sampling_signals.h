@@ -50,6 +50,7 @@ class SignalSampler : public LineSampler {
                     ConnectionState& connection, bool driverWatches);
     void ReadLights(SamplingState& sampling);
     void ReadDialer(SamplingState& sampling, ConnectionState& connection);
+    bool FindDialer();
     void ReadRegistry(SamplingState& sampling, const MonitorSettings& settings);
     void ReadDriverCounters(SamplingState& sampling, const MonitorSettings& settings);
     void ReadRegisters(LineState& line, const MonitorSettings& settings, bool statusFromDriver);
@@ -63,6 +64,9 @@ class SignalSampler : public LineSampler {
         PortState state;
     };
     std::optional<PortAnswer> portAnswer_;
+    // When the last search for the dial-up program found nothing (tick count, milliseconds).
+    static constexpr std::uint32_t kDialerSearchInterval = 1000;
+    std::optional<std::uint32_t> dialerMissedAt_;
 };
 
 }  // namespace lw

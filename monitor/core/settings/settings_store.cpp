@@ -1,5 +1,6 @@
 #include "monitor/core/settings/settings_store.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -43,14 +44,24 @@ MonitorSettings SystemDefaults(const SystemAppearance& system) {
     return defaults;
 }
 
+// No screen, font or time the program deals in comes near this, and sums and products of
+// such numbers (an offset plus a width, points times dots per inch) stay within 32 bits.
+constexpr std::int32_t kLargestInteger = 1'000'000;
+
+// A hand-edited number is held to that size.
+std::int32_t ClampedInteger(std::int32_t value) {
+    return std::clamp(value, -kLargestInteger, kLargestInteger);
+}
+
 void ReadKey(ProfileFile& file, const std::string& section, const SettingKey& key,
              MonitorSettings& defaults, MonitorSettings& settings) {
     const std::string name(key.name);
     std::visit(
         Overloaded{
             [&](IntegerField field) {
-                field(settings) = ParseProfileInteger(ReadText(file, section, name, ""))
-                                      .value_or(field(defaults));
+                field(settings) =
+                    ClampedInteger(ParseProfileInteger(ReadText(file, section, name, ""))
+                                       .value_or(field(defaults)));
             },
             [&](ColourField field) {
                 field(settings) =

@@ -70,10 +70,12 @@ void ConnectionTracker::CheckAutoReset() {
     if (!due) {
         return;
     }
-    settings_.TotalConnectNew = 0;
-    settings_.TotalConnectReset = now;
+    ChangeTotals([now, due](MonitorSettings& settings) {
+        settings.TotalConnectNew = 0;
+        settings.TotalConnectReset = now;
+        settings.ConnectResetLoggerTimeRef = *due;
+    });
     connection_.SessionStart = now;
-    settings_.ConnectResetLoggerTimeRef = *due;
     services_.dialog.Refresh();
 }
 

@@ -53,8 +53,11 @@ void ConnectionTracker::ResetSession() {
 }
 
 void ConnectionTracker::ResetTotal() {
-    settings_.TotalConnectNew = 0;
-    settings_.TotalConnectReset = Now();
+    const DayCount now = Now();
+    ChangeTotals([now](MonitorSettings& settings) {
+        settings.TotalConnectNew = 0;
+        settings.TotalConnectReset = now;
+    });
 }
 
 DayCount ConnectionTracker::SessionTime() const {
@@ -62,7 +65,8 @@ DayCount ConnectionTracker::SessionTime() const {
 }
 
 void ConnectionTracker::AddSessionToTotal() {
-    settings_.TotalConnectNew += SessionTime();
+    const DayCount session = SessionTime();
+    ChangeTotals([session](MonitorSettings& settings) { settings.TotalConnectNew += session; });
 }
 
 // Traffic, the ring sound, the busy-on-top state, the restore request, the throughput window.

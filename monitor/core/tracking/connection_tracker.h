@@ -49,6 +49,10 @@ class ConnectionTracker {
     void ResetTotal();
     // Adds the running session, negotiation delay included, to "TotalConnectNew".
     void AddSessionToTotal();
+    // While the settings dialog is open, the copy of the settings that its Cancel puts back:
+    // what the line does to the connect-time totals meanwhile goes into it too, so that Cancel
+    // takes back the user's edits only. Null when no dialog is open.
+    void KeepTotalsAlsoIn(MonitorSettings* copy) { totalsCopy_ = copy; }
 
   private:
     const LineState& Line() const { return sampling_.Current; }
@@ -82,7 +86,16 @@ class ConnectionTracker {
     void UpdateSetupDialog();
     void Redraw();
 
+    template <typename Change>
+    void ChangeTotals(Change change) {
+        change(settings_);
+        if (totalsCopy_ != nullptr) {
+            change(*totalsCopy_);
+        }
+    }
+
     MonitorSettings& settings_;
+    MonitorSettings* totalsCopy_ = nullptr;
     SamplingState& sampling_;
     ConnectionState& connection_;
     TickServices services_;

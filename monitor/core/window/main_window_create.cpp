@@ -106,8 +106,14 @@ bool MainWindow::ChoosePort() {
             sampling_.PortAvailable[port - 1] = true;
         }
     }
-    const PortDecision decision =
-        DecidePort(settings_.DefaultPort, commandLine_, sampling_.PortAvailable);
+    PortsFound found{sampling_.PortAvailable, false};
+    const int setPort = settings_.DefaultPort;
+    if (setPort > static_cast<int>(found.available.size()) && setPort <= kHighestChoosablePort) {
+        // Taken on trust like COM1-COM4 unless every port is to be tested.
+        found.setPortAboveFour =
+            !commandLine_.autoCheck || services_.system.TestPort(setPort, sampling_.Port);
+    }
+    const PortDecision decision = DecidePort(setPort, commandLine_, found);
     switch (decision.verdict) {
         case PortVerdict::Refuse:
             boxes_.Show(kPortNotAvailableText, MessageIcon::Error, MessageButtons::Ok);

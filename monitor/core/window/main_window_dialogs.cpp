@@ -15,7 +15,8 @@ void MainWindow::ShowAbout() {
 }
 
 // The dialog edits the settings in place and most changes act at once; Cancel puts back the
-// copy taken before it opened and undoes what those changes did to the window. The caption
+// copy taken before it opened (with what the line did to the connect-time totals meanwhile)
+// and undoes what those changes did to the window. The caption
 // shows for the time of the dialog; afterwards it goes again when the settings, of whichever
 // port is then monitored, say so.
 void MainWindow::OpenSetup() {
@@ -23,14 +24,27 @@ void MainWindow::OpenSetup() {
     const bool wasMinimized = settings_.NewOrientation < 0;
     settings_.NewOrientation = std::abs(settings_.NewOrientation);
     const std::int32_t port = settings_.DefaultPort;
-    const MonitorSettings snapshot = settings_;
+    MonitorSettings snapshot = settings_;
     const bool captionHidden = IsOn(settings_.NoTitleBar);
     setupCaption_.Hold(settings_);
     if (captionHidden) {
         ApplyTitleBar();
     }
 
-    const ModalResult result = services_.view.ShowSetupDialog();
+    ModalResult result = ModalResult::Cancel;
+    tracker_.KeepTotalsAlsoIn(&snapshot);
+    try {
+        result = services_.view.ShowSetupDialog();
+        tracker_.KeepTotalsAlsoIn(nullptr);
+    } catch (...) {
+        tracker_.KeepTotalsAlsoIn(nullptr);
+        // The user's own "No Title Bar" must not be left at 0 for the exit to save.
+        setupCaption_.PutBack(settings_);
+        if (IsOn(settings_.NoTitleBar)) {
+            ApplyTitleBar();
+        }
+        throw;
+    }
     setupCaption_.PutBack(settings_);
     if (result == ModalResult::Cancel) {
         RestoreSnapshot(snapshot);

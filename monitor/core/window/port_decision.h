@@ -8,6 +8,10 @@
 
 namespace lw {
 
+// The settings dialog's port list switches to COM1 up to this port (a typed name above COM4);
+// whatever it switches to is stored and must start the next run.
+constexpr int kHighestChoosablePort = 9;
+
 enum class PortVerdict {
     Monitor,  // run on `port` (0 only when none was set and none given)
     Refuse,   // "Port not available! LineWink will not start."
@@ -19,8 +23,13 @@ struct PortDecision {
     int port = 0;
 };
 
-// `available` holds COM1-COM4; any other port number counts as not available.
-PortDecision DecidePort(int setPort, const CommandLine& commandLine,
-                        const std::array<bool, 4>& available);
+// What start-up found: COM1-COM4, and whether a set port above COM4 (up to the highest one
+// the port list offers) is there.
+struct PortsFound {
+    std::array<bool, 4> available{};
+    bool setPortAboveFour = false;
+};
+
+PortDecision DecidePort(int setPort, const CommandLine& commandLine, const PortsFound& found);
 
 }  // namespace lw

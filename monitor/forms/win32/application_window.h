@@ -49,6 +49,9 @@ class Win32Application : public WindowSystem {
 
     bool ProcessMessages() override;
     bool HandleMessage() override;
+    // Hands a message taken from the queue to its window, the dialog keys of a form that asks
+    // for them to the form; for every message loop of the program, waits included.
+    static void Dispatch(MSG& message);
     void PostQuit() override;
     void TrackPopupMenu(const PopupMenu& menu, int x, int y) override;
     void ShowError(const std::string& title, const std::string& text) override;
@@ -56,7 +59,6 @@ class Win32Application : public WindowSystem {
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Dispatch(MSG& message);
 
     static Win32Application* current_;
     Win32Window window_;

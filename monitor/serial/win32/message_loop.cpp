@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "monitor/forms/win32/application_window.h"
+
 namespace lw {
 
 bool Win32MessageLoop::ProcessPendingMessages() {
@@ -11,8 +13,7 @@ bool Win32MessageLoop::ProcessPendingMessages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return false;
         }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        Win32Application::Dispatch(message);
     }
     return true;
 }

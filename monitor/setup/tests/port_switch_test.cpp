@@ -60,6 +60,28 @@ TEST_F(PortSwitchTest, AnotherPortSavesTheOldSectionAndTakesOnTheNewOne) {
     EXPECT_TRUE(rig.connection.NeedRedraw);
 }
 
+// The port the list switches to is written at exit: the next start must run on it, with a
+// port argument too, and with "-AUTOCHECK" when it opens.
+TEST(PortSwitchAndStartTest, EveryPortTheListSwitchesToStartsTheNextRun) {
+    int switched = 0;
+    for (int port = 2; port <= 12; ++port) {
+        testing::DiscoveryRig dialog;
+        dialog.discovery.PortTextChanged("COM" + std::to_string(port));
+        if (dialog.settings.DefaultPort != port) {
+            continue;
+        }
+        ++switched;
+        for (const std::vector<std::string>& arguments :
+             {std::vector<std::string>{}, {"3"}, {"-AUTOCHECK"}}) {
+            testing::MainWindowRig next;
+            next.file.Set("LineWinker: Main", "Default Port", std::to_string(port));
+            next.system.arguments = arguments;
+            EXPECT_TRUE(next.Create()) << "COM" << port << " " << arguments.size();
+        }
+    }
+    EXPECT_GE(switched, 3);
+}
+
 TEST_F(PortSwitchTest, AMinimisedPortsLayoutIsShownNormallyAndANewMinimisedOneMinimises) {
     rig.settings.NewOrientation = -3;
     rig.discovery.PortTextChanged("COM2");

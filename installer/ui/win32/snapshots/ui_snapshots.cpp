@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "installer/languages/resource_numbers.h"
 #include "installer/languages/win32/language_library.h"
 #include "installer/ui/win32/install_screen.h"
+#include "installer/ui/win32/percentage_bar_window.h"
 #include "installer/ui/win32/tests/test_support.h"
 #include "installer/ui/win32/user_dialog_window.h"
 
@@ -109,6 +111,20 @@ void CALLBACK TakeDialogPicture(HWND, UINT, UINT_PTR timer, DWORD) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(107, BN_CLICKED), 0);
 }
 
+BOOL CALLBACK FixGaugeLevels(HWND window, LPARAM) {
+    if (GetDlgItem(window, AW_ID_GAUGE_FIRST_BAR) != nullptr) {
+        SendDlgItemMessageA(window, AW_ID_GAUGE_FIRST_BAR, kBarSetValue, 85, 0);
+        SendDlgItemMessageA(window, AW_ID_GAUGE_SECOND_BAR, kBarSetValue, 92, 0);
+    }
+    return TRUE;
+}
+
+// The gauge's levels are random; the picture shows fixed ones, so that the same code gives
+// the same picture.
+void ShowFixedGaugeLevels() {
+    EnumThreadWindows(GetCurrentThreadId(), FixGaugeLevels, 0);
+}
+
 int Run(const std::string& library, const std::string& screenPicture,
         const std::string& dialogPicture) {
     LanguageLibrary language(library);
@@ -126,6 +142,7 @@ int Run(const std::string& library, const std::string& screenPicture,
     }
     Settle();
     screen.GaugePulse();
+    ShowFixedGaugeLevels();
     Settle();
     if (!SaveDisplay(screenPicture)) {
         std::fprintf(stderr, "cannot write %s\n", screenPicture.c_str());

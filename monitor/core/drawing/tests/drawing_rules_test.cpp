@@ -218,6 +218,23 @@ TEST(PanelSize, SmallLayoutsKeepTheUsersWidthButNeverCutTheBitmap) {
     EXPECT_EQ(ResizedWidth(260, size.minWidth, Win98Metrics()), 260);
 }
 
+// At the width the program gives it, a small panel shows its lines and caption whole.
+TEST(PanelSize, SmallLayoutsAreWideEnoughForTheirTextLinesAndCaption) {
+    MonitorSettings s;
+    s.NewOrientation = 3;
+    const SystemMetrics m = Win98Metrics();
+    EXPECT_EQ(PanelWindowSize(s, m, 2, 16, {120, 0}).width, 4 + 120 + 4 + 2 * 4);
+    EXPECT_EQ(PanelWindowSize(s, m, 0, 16, {0, 50}).width, 18 + 50 + 3 * 18 + 6 + 2 * 4);
+    s.WindowSizeX = 300;
+    EXPECT_EQ(PanelWindowSize(s, m, 2, 16, {120, 50}).width, 300);
+    s.WindowSizeX = 0;
+    s.NoTitleBar = 1;
+    EXPECT_EQ(PanelWindowSize(s, m, 0, 16, {0, 50}).width, 112);
+    s.NewOrientation = 1;  // a fixed layout keeps its size
+    s.NoTitleBar = 0;
+    EXPECT_EQ(PanelWindowSize(s, m, 0, 16, {0, 200}).width, 112);
+}
+
 TEST(PanelSize, TextLinesAndTheMissingCaptionChangeTheHeight) {
     MonitorSettings s;
     s.NewOrientation = 3;
@@ -342,13 +359,27 @@ TEST(TitleDisplay, PositionFromTheRightEdgeAndTheFrame) {
     const SystemMetrics m = Win98Metrics();
     MonitorSettings s;
     EXPECT_EQ(TitleDisplayPosition(OrdinaryWindow(400), 94, m, s),
-              (TitlePosition{400 - 96 - 36 - 3, 4}));
+              (TitlePosition{400 - 96 - 54 - 4, 4}));
     CaptionWindowInfo fixed = OrdinaryWindow(400);
     fixed.sizeable = false;
     fixed.maximizeBox = false;
     s.TitleBarOffset = -10;
     s.TitleBarOffsetT = 2;
-    EXPECT_EQ(TitleDisplayPosition(fixed, 33, m, s), (TitlePosition{-10 + 400 - 35 - 36 - 1, 3}));
+    EXPECT_EQ(TitleDisplayPosition(fixed, 33, m, s), (TitlePosition{-10 + 400 - 35 - 54 - 3, 3}));
+}
+
+// The three caption buttons of a sizeable window sit left of its frame, each cxSize wide;
+// Windows 95/98 leave 2 pixels between the close button and the others.
+TEST(TitleDisplay, TheStripStaysClearOfTheCaptionButtons) {
+    SystemMetrics wide = Win98Metrics();
+    wide.cxSize = 24;
+    wide.cxFrame = 8;
+    for (const SystemMetrics& m : {Win98Metrics(), wide}) {
+        for (int strip : {94, 138, 185, 33}) {
+            const TitlePosition at = TitleDisplayPosition(OrdinaryWindow(500), strip, m, {});
+            EXPECT_LE(at.x + strip, 500 - m.cxFrame - 3 * m.cxSize) << strip;
+        }
+    }
 }
 
 TEST(TrayHint, DisconnectedWithNothingToSayShowsTheProgramAndPort) {
@@ -363,6 +394,13 @@ TEST(TrayHint, DisconnectedWithNothingToSayShowsTheProgramAndPort) {
     sampling.SpeedText = "@ 28800 bps";
     EXPECT_EQ(TrayHint(s, sampling, "ignored"),
               "1200 bytes received 34 bytes sent @ 28800 bps - COM3");
+
+    // A connection name handed over by another program cannot lengthen it without bound.
+    sampling.LastReceived = sampling.LastTransmitted = -2147483647 - 1;
+    sampling.SpeedText = std::string(400, 'n');
+    const std::string hint = TrayHint(s, sampling, "");
+    EXPECT_LE(hint.size(), 255u);
+    EXPECT_TRUE(hint.ends_with(std::string(20, 'n') + " - COM3")) << hint;
 }
 
 TEST(TrayHint, PictureFollowsTrafficAndCarrier) {

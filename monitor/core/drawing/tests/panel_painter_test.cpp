@@ -255,7 +255,7 @@ TEST_F(PanelPainterTest, TitleStripGoesLeftOfTheButtonsOfTheForegroundWindow) {
     captions.foreground = kEditor;
     Draw();
     ASSERT_EQ(captions.strips.size(), 1u);
-    EXPECT_EQ(captions.strips[0], (Copy{"TITLE22", 500 - 187 - 36 - 3, 4, 185, 18}));
+    EXPECT_EQ(captions.strips[0], (Copy{"TITLE22", 500 - 187 - 54 - 4, 4, 185, 18}));
     EXPECT_EQ(captions.lampsOnStrip[1], (Copy{"LIGHTON_Title_F", 18, 1, 10, 7}));
     EXPECT_EQ(captions.lampsOnStrip[3], (Copy{"NOLIGHT_Title_F", 48, 1, 10, 7}));
     EXPECT_EQ(captions.lampsOnStrip[4], (Copy{"LIGHTOFF_Title_F", 63, 1, 10, 7}));
@@ -286,7 +286,7 @@ TEST_F(PanelPainterTest, TheConnectTimeIsDrawnWhenItChangesLeftOfTheStrip) {
     sampling.Current.CD = 1;
     connection.SessionStart = clock.now - 60 * kOneSecond;
     Draw();
-    const int stripX = 500 - 96 - 36 - 3;
+    const int stripX = 500 - 96 - 54 - 4;
     ASSERT_EQ(captions.times.size(), 1u);
     EXPECT_EQ(captions.times[0], (testing::DrawnTime{kEditor, "0:01:05", stripX - 2, 4, 23}));
     Draw();
@@ -302,7 +302,7 @@ TEST_F(PanelPainterTest, TheConnectTimeIsDrawnWhenItChangesLeftOfTheStrip) {
     captions.foreground = kOther;
     Draw();
     EXPECT_EQ(captions.times.back(),
-              (testing::DrawnTime{kOther, "1:01:06", 400 - 96 - 36 - 3 + 94, 4, 23}));
+              (testing::DrawnTime{kOther, "1:01:06", 400 - 96 - 54 - 4 + 94, 4, 23}));
 }
 
 TEST_F(PanelPainterTest, RemovingTheDisplayRedrawsBothCaptionsAndForgetsTheTime) {

@@ -4,6 +4,37 @@
 #include "monitor/core/settings/win32/appearance.h"
 
 namespace lw {
+namespace {
+
+// The paint and the window's device context end with the drawing, whatever it throws.
+class ScopedPaint {
+  public:
+    explicit ScopedPaint(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~ScopedPaint() { EndPaint(window_, &paint_); }
+    ScopedPaint(const ScopedPaint&) = delete;
+    ScopedPaint& operator=(const ScopedPaint&) = delete;
+    HDC Dc() const { return dc_; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+class ScopedWindowDc {
+  public:
+    explicit ScopedWindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~ScopedWindowDc() { ReleaseDC(window_, dc_); }
+    ScopedWindowDc(const ScopedWindowDc&) = delete;
+    ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;
+    HDC Dc() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+}  // namespace
 
 PanelDrawing::PanelDrawing(HWND window, DrawingRecords records, PanelHost& host,
                            LineSampler& sampler, const Clock& clock)
@@ -19,10 +50,8 @@ void PanelDrawing::DrawOn(HDC dc) {
 }
 
 void PanelDrawing::Paint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = BeginPaint(handle_, &paint);
-    DrawOn(dc);
-    EndPaint(handle_, &paint);
+    const ScopedPaint paint(handle_);
+    DrawOn(paint.Dc());
 }
 
 // Drawn straight onto the window, shown or hidden, so that a window the drawing has yet to
@@ -31,9 +60,10 @@ void PanelDrawing::Paint() {
 void PanelDrawing::DrawNow() {
     RECT before{};
     GetWindowRect(handle_, &before);
-    const HDC dc = GetDC(handle_);
-    DrawOn(dc);
-    ReleaseDC(handle_, dc);
+    {
+        const ScopedWindowDc dc(handle_);
+        DrawOn(dc.Dc());
+    }
     RECT after{};
     GetWindowRect(handle_, &after);
     if (after.right - after.left == before.right - before.left &&

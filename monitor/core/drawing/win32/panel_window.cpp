@@ -29,6 +29,25 @@ int GdiPanelWindow::Width() const {
     return bounds.right - bounds.left;
 }
 
+int GdiPanelWindow::CaptionTextWidth() const {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        return 0;
+    }
+    char text[64] = {};
+    const int length = GetWindowTextA(window_, text, sizeof text);
+    const HDC screen = GetDC(nullptr);
+    const HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    const HGDIOBJ old = SelectObject(screen, font);
+    SIZE size{};
+    GetTextExtentPoint32A(screen, text, length, &size);
+    SelectObject(screen, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    return size.cx;
+}
+
 void GdiPanelWindow::SetColour(Colour colour) {
     const HDC screen = GetDC(nullptr);
     const COLORREF shown = GetNearestColor(screen, colour);
@@ -53,9 +72,12 @@ void GdiPanelWindow::SetBorder(PanelBorder border) {
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A topmost panel goes above the other topmost windows again at each drawing, so that one
+// that rose above it since is covered again; a panel that is not topmost is left where the
+// user put it among the others, and only loses the topmost state once.
 void GdiPanelWindow::SetTopmost(bool topmost) {
     const bool now = (GetWindowLongPtrA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    if (now == topmost) {
+    if (!topmost && !now) {
         return;
     }
     SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

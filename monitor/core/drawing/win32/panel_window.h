@@ -18,6 +18,7 @@ class GdiPanelWindow : public PanelWindow {
 
     SystemMetrics Metrics() const override { return CurrentSystemMetrics(); }
     int Width() const override;
+    int CaptionTextWidth() const override;
     void SetColour(Colour colour) override;
     void SetBorder(PanelBorder border) override;
     void SetTopmost(bool topmost) override;

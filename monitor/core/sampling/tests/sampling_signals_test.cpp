@@ -107,6 +107,23 @@ TEST_F(SamplingTest, LightsReadsOnlyWhileTheConnectionLives) {
     EXPECT_EQ(sampling.Current.RD, 0);
 }
 
+// While it is not running it is looked for once a second, not at each of the 18 ticks.
+TEST_F(SamplingTest, AMissingDialerIsSearchedForOnceASecond) {
+    settings.RNAAPP = 1;
+    fakes.driver.open = false;
+    fakes.dialer.present = false;
+    fakes.clock.step = 0;
+    for (int tick = 0; tick <= 36; ++tick) {
+        Sample();
+        fakes.clock.ticks += 56;
+    }
+    EXPECT_EQ(fakes.dialer.searches, 3);  // at 0, 1008 and 2016 ms
+    fakes.dialer.present = true;
+    fakes.clock.ticks += 1000;
+    Sample();
+    EXPECT_TRUE(sampling.DialerFound);
+}
+
 TEST_F(SamplingTest, DialerFoundLosesItsWindowAndIsSearchedAgain) {
     settings.RNAAPP = 1;
     fakes.driver.open = false;

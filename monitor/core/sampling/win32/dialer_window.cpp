@@ -60,6 +60,19 @@ HWND FindDialog(DWORD processId) {
     return nullptr;
 }
 
+// Whether any program has a dialog among the top-level windows: walking the windows costs
+// little beside walking the processes, and without a dialog the dial-up program's window is
+// not there.
+bool AnyDialog() {
+    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window != nullptr;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (IsDialog(window)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string ProcessImagePath(DWORD processId) {
@@ -83,7 +96,7 @@ std::string ProcessImagePath(DWORD processId) {
 bool DialerProcessWindow::Find() {
     Forget();
     const std::string path = DialerPath();
-    const DWORD processId = path.empty() ? 0 : FindProcess(path);
+    const DWORD processId = path.empty() || !AnyDialog() ? 0 : FindProcess(path);
     if (processId == 0) {
         return false;
     }

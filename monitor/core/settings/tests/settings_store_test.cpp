@@ -99,6 +99,17 @@ TEST_F(SettingsStoreTest, OrientationKeepsItsMinimisedSignButNotZeroOrSix) {
     }
 }
 
+// Hand-edited numbers far beyond any screen or time are held to a size whose sums stay in range.
+TEST_F(SettingsStoreTest, ExtremeNumbersAreClampedAtLoad) {
+    file.Set(kCom2, "NewOrientation", "-2147483648");
+    file.Set(kCom2, "Window Position X", "-2147483648");
+    file.Set(kCom2, "TitleBar Offset", "2147483647");
+    const MonitorSettings s = Load();
+    EXPECT_EQ(s.NewOrientation, -1'000'000);
+    EXPECT_EQ(s.WindowPositionX, 512);
+    EXPECT_EQ(s.TitleBarOffset, 1'000'000);
+}
+
 TEST_F(SettingsStoreTest, WindowOffScreenMovesToTheMiddle) {
     file.Set(kCom2, "Window Position X", "5000");
     file.Set(kCom2, "Window Position Y", "-30");

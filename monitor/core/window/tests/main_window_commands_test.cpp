@@ -1,6 +1,9 @@
 // The menu, the keys, minimising, the about box, the settings dialog and the exit.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "monitor/core/tracking/auto_reset.h"
 #include "monitor/core/window/main_window_texts.h"
 #include "monitor/core/window/tests/fakes/main_window_fakes.h"
 
@@ -195,6 +198,42 @@ TEST_F(MainWindowCommandsTest, CancelledSetupPutsEverythingBack) {
                                 "timer 100", "no update now entry", "caption off"}));
 }
 
+// The exit saves the user's "No Title Bar", not the 0 held while the dialog shows the caption.
+TEST_F(MainWindowCommandsTest, ASetupDialogThatFailsToOpenPutsTheCaptionBack) {
+    rig.file.Set(kCom1, "No Title Bar", "1");
+    Start();
+    rig.view.whileModal = [] { throw std::runtime_error("refresh"); };
+    rig.log.clear();
+    EXPECT_THROW(window.OpenSetup(), std::runtime_error);
+    EXPECT_FALSE(window.DialogOpen());
+    EXPECT_EQ(window.Settings().NoTitleBar, 1);
+    EXPECT_EQ(rig.log.back(), "caption off");
+}
+
+// The line goes on while the dialog is open; Cancel takes back only what the user changed.
+TEST_F(MainWindowCommandsTest, CancelledSetupKeepsWhatTheLineDidToTheTotals) {
+    Start();
+    Connect();
+    rig.clock.now += 0.25;
+    rig.view.setupResult = ModalResult::Cancel;
+    rig.view.whileModal = [&] {
+        window.Settings().LightColorOn = 0x00FF00;
+        rig.sampler.next.CD = 0;
+        window.OnTimer();
+    };
+    window.OpenSetup();
+    EXPECT_EQ(window.Settings().LightColorOn, 255u);
+    EXPECT_DOUBLE_EQ(window.Settings().TotalConnectNew, 0.25);
+
+    window.Settings().ConnectResetLoggerEvent = kResetDaily;
+    window.Settings().ConnectResetLoggerTimeRef = rig.clock.now - 1.5;
+    rig.view.whileModal = [&] { Connect(); };
+    window.OpenSetup();
+    EXPECT_DOUBLE_EQ(window.Settings().TotalConnectNew, 0);
+    EXPECT_DOUBLE_EQ(window.Settings().TotalConnectReset, rig.clock.now);
+    EXPECT_DOUBLE_EQ(window.Settings().ConnectResetLoggerTimeRef, rig.clock.now - 0.5);
+}
+
 TEST_F(MainWindowCommandsTest, AcceptedSetupKeepsTheChanges) {
     Start();
     rig.view.whileModal = [&] { window.Settings().TimerInterval = 0; };
@@ -266,6 +305,17 @@ TEST_F(MainWindowCommandsTest, ClosingWhileConnectedAsksFirst) {
     EXPECT_TRUE(rig.Terminated());
 }
 
+TEST_F(MainWindowCommandsTest, ClosingWhileDisconnectedAsksNothing) {
+    Start();
+    Connect();
+    rig.sampler.next.CD = 0;
+    window.OnTimer();
+    rig.log.clear();
+    rig.form.Close();
+    EXPECT_TRUE(rig.LogFrom("box").empty());
+    EXPECT_EQ(window.Closing(), ClosingState::Closed);
+}
+
 TEST_F(MainWindowCommandsTest, WarnWhenExitingOneClosesWithoutAsking) {
     rig.file.Set(kCom1, "Warn when Exiting", "1");
     Start();
@@ -293,6 +343,7 @@ TEST_F(MainWindowCommandsTest, TheExitSequenceRunsOnce) {
     EXPECT_DOUBLE_EQ(window.Settings().TotalConnectNew, 0.25);
     EXPECT_EQ(Writes("Default Port"), 1);
     EXPECT_EQ(Writes("TotalConnectNew"), 1);
+    EXPECT_EQ(Writes("Show Logo at Startup"), 1);
     EXPECT_EQ(rig.file.Get(kCom1, "Window Position X"), "40");
     EXPECT_EQ(rig.file.Get(kCom1, "Window Position Y"), "50");
     EXPECT_EQ(rig.sampler.samples, 1);

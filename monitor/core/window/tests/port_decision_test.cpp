@@ -5,8 +5,8 @@
 namespace lw {
 namespace {
 
-constexpr std::array<bool, 4> kAll{true, true, true, true};
-constexpr std::array<bool, 4> kNoCom2{true, false, true, true};
+constexpr PortsFound kAll{{true, true, true, true}, true};
+constexpr PortsFound kNoCom2{{true, false, true, true}, true};
 
 CommandLine Given(int port, bool invalid = false) {
     return {port, invalid, false};
@@ -36,9 +36,13 @@ TEST(PortDecisionTest, AnInvalidOrUnavailablePortRefuses) {
     EXPECT_EQ(DecidePort(1, Given(3), kNoCom2).verdict, PortVerdict::Monitor);
 }
 
-// A stored port beyond COM4 has no place in the table of ports found.
-TEST(PortDecisionTest, AStoredPortBeyondComFourIsNotAvailable) {
-    EXPECT_EQ(DecidePort(5, {}, kAll).verdict, PortVerdict::Refuse);
+// A port above COM4 comes only from the settings dialog's port list, up to its highest one.
+TEST(PortDecisionTest, AStoredPortAboveComFourRunsWhenFound) {
+    EXPECT_EQ(DecidePort(5, {}, kAll).port, 5);
+    EXPECT_EQ(DecidePort(9, Given(2), kAll).port, 2);
+    EXPECT_EQ(DecidePort(5, {}, PortsFound{{true, true, true, true}, false}).verdict,
+              PortVerdict::Refuse);
+    EXPECT_EQ(DecidePort(10, {}, kAll).verdict, PortVerdict::Refuse);
 }
 
 }  // namespace

@@ -97,6 +97,7 @@ class FakeWindow : public PanelWindow {
   public:
     SystemMetrics Metrics() const override { return Win98Metrics(); }
     int Width() const override { return width; }
+    int CaptionTextWidth() const override { return captionTextWidth; }
     void SetColour(Colour c) override { colours.push_back(c); }
     void SetBorder(PanelBorder b) override { border = b; }
     void SetTopmost(bool t) override { topmost = t; }
@@ -111,6 +112,7 @@ class FakeWindow : public PanelWindow {
     int height = 0;
     int resizes = 0;
     int invalidations = 0;
+    int captionTextWidth = 0;
     std::vector<Colour> colours;
     PanelBorder border = PanelBorder::Single;
     bool topmost = false;

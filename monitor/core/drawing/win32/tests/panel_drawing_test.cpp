@@ -156,6 +156,9 @@ TEST_F(PanelDrawingTest, WindowSizesFollowTheLayoutTheSystemAndTheTextLines) {
     const int cxMin = GetSystemMetrics(SM_CXMIN);
     const int frameX = GetSystemMetrics(SM_CXDLGFRAME);
     const int caption = GetSystemMetrics(SM_CYSIZE) + GetSystemMetrics(SM_CYDLGFRAME) + 1;
+    // The small layouts show "LineWink" whole between the icon and the three buttons.
+    const int wholeCaption = GdiPanelWindow(rig.window).CaptionTextWidth() +
+                             4 * GetSystemMetrics(SM_CXSIZE) + 2 * GetSystemMetrics(SM_CXFRAME) + 6;
     for (int layout = 1; layout <= 5; ++layout) {
         rig.settings.NewOrientation = layout;
         rig.settings.WindowSizeX = 0;
@@ -164,7 +167,8 @@ TEST_F(PanelDrawingTest, WindowSizesFollowTheLayoutTheSystemAndTheTextLines) {
         RECT bounds{};
         GetWindowRect(rig.window, &bounds);
         SCOPED_TRACE("layout " + std::to_string(layout));
-        EXPECT_EQ(bounds.right - bounds.left, std::max(kNominalWidth[layout - 1] + frameX, cxMin));
+        const int least = std::max(kNominalWidth[layout - 1] + frameX, cxMin);
+        EXPECT_EQ(bounds.right - bounds.left, layout >= 3 ? std::max(least, wholeCaption) : least);
         EXPECT_EQ(bounds.bottom - bounds.top, kNominalHeight[layout - 1] + caption);
         const bool sizeable = (GetWindowLongPtrA(rig.window, GWL_STYLE) & WS_THICKFRAME) != 0;
         EXPECT_EQ(sizeable, layout >= 3);
@@ -199,8 +203,8 @@ POINT TitleLampCentre(HWND window, int orientationTitle, int column) {
     RECT bounds{};
     GetWindowRect(window, &bounds);
     const int width = TitleStripWidth(orientationTitle);
-    const int x = (bounds.right - bounds.left) - (width + 2) - 2 * GetSystemMetrics(SM_CXSIZE) -
-                  GetSystemMetrics(SM_CXDLGFRAME);
+    const int x = (bounds.right - bounds.left) - (width + 2) - 3 * GetSystemMetrics(SM_CXSIZE) -
+                  GetSystemMetrics(SM_CXFRAME);
     const int y = GetSystemMetrics(SM_CYFRAME);
     return {x + 3 + column * 15 + 5, y + 1 + 3};
 }
@@ -247,6 +251,30 @@ TEST_F(PanelDrawingTest, WithAutoSenseTheStripLeavesTheCaptionWhenTheCarrierDrop
     EXPECT_NE(after, kRed);
     EXPECT_NE(after, kGrey);
     EXPECT_NE(after, kSilver);
+}
+
+bool Above(HWND window, HWND other) {
+    for (HWND below = GetWindow(window, GW_HWNDNEXT); below != nullptr;
+         below = GetWindow(below, GW_HWNDNEXT)) {
+        if (below == other) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(PanelDrawingTest, AlwaysOnTopCoversAnotherTopmostWindowAgainAtTheNextDrawing) {
+    rig.settings.OnTop = 1;
+    rig.Show();
+    const HWND other =
+        CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    testing::Settle();
+    ASSERT_TRUE(Above(other, rig.window));
+    rig.drawing->DrawNow();
+    EXPECT_TRUE(Above(rig.window, other));
+    DestroyWindow(other);
 }
 
 TEST_F(PanelDrawingTest, OrdinaryTicksLoadNoBitmap) {

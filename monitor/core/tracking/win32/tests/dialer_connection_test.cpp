@@ -177,6 +177,7 @@ class DialerConnectionTest : public ::testing::Test {
         while (clock.now < start + (second - 0.5) * kOneSecond) {
             clock.now += kOneSecond;
             clock.ticks += 1000;
+            hangUpClock.ticks += 1000;  // the sampler looks for the dial-up program by it
             tracker.OnTick();
         }
     }
