@@ -25,6 +25,7 @@ class OneFile : public aw::LogFiles {
     explicit OneFile(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
     std::unique_ptr<aw::OutputFile> Create(const std::string&) override { return nullptr; }
     std::unique_ptr<aw::OutputFile> OpenForAppend(const std::string&) override { return nullptr; }
+    bool CutBack(const std::string&, std::size_t) override { return false; }
     bool ReadWholeFile(const std::string&, std::vector<std::uint8_t>& bytes) override {
         bytes.assign(bytes_.begin(), bytes_.end());
         return true;
