@@ -81,11 +81,16 @@ class ShellLinksTest : public ::testing::Test {
     void SetUp() override {
         CoInitialize(nullptr);
         ASSERT_FALSE(programs.empty());
-        testing::RemoveDirectoryAndFiles(group);
+        RemoveGroup();
     }
     void TearDown() override {
-        testing::RemoveDirectoryAndFiles(group);
+        RemoveGroup();
         CoUninitialize();
+    }
+    // With the folder one test puts inside it.
+    void RemoveGroup() const {
+        RemoveDirectoryA((group + "\\Nested").c_str());
+        testing::RemoveDirectoryAndFiles(group);
     }
 
     ProgramItem Notepad(const std::string& name, const std::string& arguments) const {
