@@ -138,7 +138,8 @@ class ControllerServices : public ErrorReport {
     virtual bool InstallUninstaller(const UninstallerRequest& request) = 0;
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
-    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+    // Not "CopyFile": the system headers make that name a macro.
+    virtual bool CopyPlainFile(const std::string& from, const std::string& to) = 0;
     virtual bool DeletePath(const std::string& path) = 0;
     virtual bool MakeDirectory(const std::string& path) = 0;
 
