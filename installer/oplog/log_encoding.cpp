@@ -168,7 +168,7 @@ ParsedLog ParseLog(std::span<const std::uint8_t> bytes) {
         reader.Int("kind", kind);
         std::optional<LogPayload> payload = NewPayload(kind);
         if (reader.Failed()) {
-            log.Fault = LogFault{start, Describe(start, "a record's kind is cut short")};
+            log.Fault = LogFault{start, Describe(start, "a record's kind is cut short"), true};
             return log;
         }
         if (!payload) {
@@ -181,7 +181,8 @@ ParsedLog ParseLog(std::span<const std::uint8_t> bytes) {
         record.Fields(reader);
         if (reader.Failed()) {
             log.Fault = LogFault{
-                start, Describe(start, std::string(LogKindName(kind)) + ": " + reader.Failure())};
+                start, Describe(start, std::string(LogKindName(kind)) + ": " + reader.Failure()),
+                reader.Failure() == kCutShort};
             return log;
         }
         log.Records.push_back(std::move(record));

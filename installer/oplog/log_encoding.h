@@ -74,6 +74,9 @@ std::vector<std::uint8_t> EncodeRecord(LogRecord& record);
 struct LogFault {
     std::size_t Offset = 0;
     std::string Reason;
+    // The bytes end inside the record at Offset, as when the writer was stopped mid-record;
+    // otherwise the bytes there are not a record at all.
+    bool CutShort = false;
 };
 
 struct ParsedLog {

@@ -1,17 +1,51 @@
-// Until the uninstaller comes: a program started without "awmain.ini" has nothing to undo.
 #include "installer/oplog/win32/uninstaller_main.h"
 
-#include <string>
+#include "installer/controller/installer.h"
+#include "installer/controller/win32/win32_decompression_library.h"
+#include "installer/controller/win32/win32_file_system.h"
+#include "installer/controller/win32/win32_system_services.h"
+#include "installer/controller/win32/win32_version_library.h"
+#include "installer/oplog/uninstall/uninstall_controller.h"
+#include "installer/oplog/uninstall/uninstall_paths.h"
+#include "installer/oplog/win32/log_files.h"
+#include "installer/oplog/win32/undo_installer_parts.h"
+#include "installer/oplog/win32/uninstall_dialog.h"
+#include "installer/oplog/win32/win32_uninstall_system.h"
 
 namespace aw {
 
 int UninstallerMain(HINSTANCE, const char* commandLine) {
-    const std::string line = commandLine != nullptr ? commandLine : "";
-    // "/S": nobody is there to read it.
-    if (line.find("/S") == std::string::npos && line.find("/s") == std::string::npos) {
-        MessageBoxA(nullptr, "There is nothing to uninstall.", nullptr, MB_OK | MB_ICONINFORMATION);
+    const bool unattended = HasUnattendedSwitch(commandLine == nullptr ? "" : commandLine);
+    Win32UninstallReport report(unattended);
+    LibraryTexts texts;
+    Win32FileSystem files;
+    Win32VersionLibrary versions;
+    Win32DecompressionLibrary decompression;
+    NoMedia media;
+    UndoProgress progress;
+    UndoQuestions questions(texts);
+    Win32SystemServices system;
+    Installer installer(
+        {report, files, versions, decompression, media, progress, questions, system.Services()});
+    installer.SetSilent(true);
+
+    Win32LogFiles logFiles;
+    Win32UninstallSystem uninstallSystem;
+    Win32UninstallView view(texts);
+    Win32UndoUser person(texts);
+    UnattendedUndoUser nobody(texts);
+    Win32PassClock clock;
+    UninstallController controller(
+        {installer, logFiles, uninstallSystem, view,
+         unattended ? static_cast<UndoUser&>(nobody) : person, clock, report},
+        unattended);
+    if (!controller.Initialise()) {
+        return controller.InitialiseExitCode();
     }
-    return 0;
+    const int result = controller.Run();
+    controller.CleanUp();
+    // A person has seen how it went; a command needs to be told.
+    return unattended ? result : 0;
 }
 
 }  // namespace aw
