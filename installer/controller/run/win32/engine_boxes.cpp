@@ -140,10 +140,11 @@ INT_PTR RunTextDialog(HINSTANCE library, const char* name, HWND owner, Fill fill
 }  // namespace
 
 std::int32_t Win32ControllerWindows::ShowBox(const Box& box) {
+    // Plain boxes stand for the engine while it has no library and so no screen: no owner.
     if (box.Template == BoxTemplate::Plain || !library_.Loaded()) {
         const char* title = box.Title.empty() ? nullptr : box.Title.c_str();
         return PlainAnswer(
-            MessageBoxA(Owner(), box.Text.c_str(), title, box.PlainStyle | MB_SETFOREGROUND));
+            MessageBoxA(nullptr, box.Text.c_str(), title, box.PlainStyle | MB_SETFOREGROUND));
     }
     BoxRun run{box, icon_, TemplateButtons(box.Template)};
     const INT_PTR answer = DialogBoxParamA(library_.Instance(), TemplateName(box.Template), Owner(),

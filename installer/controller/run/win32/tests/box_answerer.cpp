@@ -41,8 +41,10 @@ SeenBox Describe(HWND box) {
 
 }  // namespace
 
-BoxAnswerer::BoxAnswerer(std::deque<int> answers)
-    : thread_(GetCurrentThreadId()), answers_(std::move(answers)), watcher_([this] { Watch(); }) {}
+BoxAnswerer::BoxAnswerer(std::deque<int> answers, bool anyProgram)
+    : thread_(anyProgram ? 0 : GetCurrentThreadId()),
+      answers_(std::move(answers)),
+      watcher_([this] { Watch(); }) {}
 
 BoxAnswerer::~BoxAnswerer() {
     stop_ = true;
@@ -64,9 +66,8 @@ std::vector<std::string> BoxAnswerer::Texts() {
 
 HWND BoxAnswerer::FindBox() {
     struct Search {
-        DWORD Thread;
         HWND Found;
-    } search{thread_, nullptr};
+    } search{nullptr};
     EnumThreadWindows(
         thread_,
         [](HWND window, LPARAM lParam) -> BOOL {
@@ -88,12 +89,17 @@ void BoxAnswerer::Watch() {
             Sleep(20);
             continue;
         }
-        // Let the dialog finish setting itself up before it is read.
+        // Let the dialog finish setting itself up before it is read; one that went meanwhile
+        // was a passing window, not a question.
         Sleep(100);
+        const SeenBox seen = Describe(box);
+        if (!IsWindow(box) || !IsWindowVisible(box) || seen.Buttons.empty()) {
+            continue;
+        }
         int answer = IDCANCEL;
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            seen_.push_back(Describe(box));
+            seen_.push_back(seen);
             if (!answers_.empty()) {
                 answer = answers_.front();
                 answers_.pop_front();

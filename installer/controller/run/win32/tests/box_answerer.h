@@ -22,8 +22,9 @@ struct SeenBox {
 
 class BoxAnswerer {
   public:
-    // `answers`: the control identifiers of the buttons to press, one per box, in order.
-    explicit BoxAnswerer(std::deque<int> answers = {});
+    // `answers`: the control identifiers of the buttons to press, one per box, in order. Only
+    // the boxes of the calling thread, or with `anyProgram` those of every program.
+    explicit BoxAnswerer(std::deque<int> answers = {}, bool anyProgram = false);
     ~BoxAnswerer();
     BoxAnswerer(const BoxAnswerer&) = delete;
     BoxAnswerer& operator=(const BoxAnswerer&) = delete;
