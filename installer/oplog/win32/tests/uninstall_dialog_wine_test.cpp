@@ -2,6 +2,7 @@
 // view with a change kept, a stop during the pass, and a cancel in the second stage.
 #include <gtest/gtest.h>
 
+#include "installer/controller/shared_counts.h"
 #include "installer/languages/resource_numbers.h"
 #include "installer/oplog/win32/tests/uninstall_rig.h"
 
@@ -11,6 +12,7 @@ namespace {
 constexpr char kDialogTitle[] = "Uninstall";
 constexpr char kConfirmTitle[] = "Confirm Uninstall";
 constexpr char kQuitTitle[] = "Uninstall Incomplete";
+constexpr char kQuestionTitle[] = "Question";
 
 // The top-level window of that title, waited for up to 30 seconds.
 HWND WaitForWindow(const char* title) {
@@ -146,6 +148,33 @@ TEST_F(UninstallDialogWineTest, AStopDuringThePassLeavesTheRestAndTheLog) {
     Press(quit, AW_ID_QUIT_BACK_OUT);
     ASSERT_TRUE(Ended());
     EXPECT_TRUE(Exists(ArchivedLogPath(back, 1)));
+}
+
+TEST_F(UninstallDialogWineTest, TheLastCountOfASharedFileAsksWithKeepFirstAndRemoveSecond) {
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    const std::string shared = std::string(system) + "\\awu_last.dll";
+    Record(1, [&](Installer& installer) {
+        ASSERT_TRUE(installer.CopyPlainFile(base + "\\source.txt", shared));
+        UnloggedScope unlogged(installer);
+        ASSERT_EQ(installer.IncrementSharedCount(shared), 1);
+    });
+    StartProgram(Program());
+    HWND dialog = WaitForWindow(kDialogTitle);
+    ASSERT_NE(dialog, nullptr);
+    Press(dialog, AW_ID_UNDO_START);
+    ASSERT_TRUE(Confirm());
+    HWND question = WaitForWindow(kQuestionTitle);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(ItemText(question, IDYES), "&No");
+    EXPECT_EQ(ItemText(question, IDNO), "&Yes");
+    Press(question, IDNO);
+    EXPECT_TRUE(WaitForText(dialog, AW_ID_UNDO_STATUS, "Uninstall completed."));
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(Ended());
+    EXPECT_FALSE(Exists(shared));
+    Win32InstallerRig rig;
+    EXPECT_FALSE(rig.installer.ReadValue({kLocalMachine, kSharedDllsKey}, shared));
 }
 
 TEST_F(UninstallDialogWineTest, CancellingTheSecondStagePutsTheProgramBack) {
