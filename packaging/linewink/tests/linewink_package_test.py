@@ -1,6 +1,7 @@
-"""LineWink's distribution, built from packaging/linewink/linewink.json, installed by setup.exe /S
-in a copy of the tests' Wine prefix: LineWink starts from where it was installed and keeps the
-settings the installation wrote; its Uninstall entry with /S then takes everything away again."""
+"""LineWink's distribution, built from packaging/linewink/linewink.json, installed by setup.exe in
+a copy of the tests' Wine prefix, with /S or with its dialogs answered by lw_answer_dialogs:
+LineWink starts from where it was installed and keeps the settings the installation wrote; its
+Uninstall entry with /S then takes everything away again."""
 
 import json
 import os
@@ -113,6 +114,33 @@ class LineWinkPackageTest(unittest.TestCase):
                 break
             time.sleep(0.1)
 
+    def assert_no_residue(self, before):
+        result = subprocess.run([sys.executable, RESIDUE, "diff", before, self.snapshot("after")],
+                                capture_output=True, text=True)
+        left = set(result.stdout.splitlines()) - EXPECTED_RESIDUE
+        self.assertEqual(left, set(), result.stdout)
+
+    # Fails while the choice of components shows every component unchecked under Wine (the
+    # tree's state images read 1 for the program and its sounds), so that OK installs none.
+    @unittest.expectedFailure
+    def test_answered_by_the_test_it_installs_what_was_chosen_and_goes_without_residue(self):
+        setup = self.distribution()
+        before = self.snapshot("before")
+        notes = os.path.join(self.work, "answered.txt")
+        answerer = self.wine(os.path.join(self.bin, "lw_answer_dialogs.exe"), "60",
+                             windows_path(notes), wait=False)
+        code, output = self.wine(setup)
+        answerer.kill()
+        answerer.wait()
+        self.assertEqual(code, 0, output)
+        with open(notes) as file:
+            answered = file.read().splitlines()
+        self.assertEqual(answered, ["LineWink: &Continue", "Select Components: OK",
+                                    "Installation folder: OK", "Installation Completed: OK"])
+        self.assertIn("ConnectSound=C:\\LINEWINK\\CONNECT.WAV", self.settings())
+        self.uninstall()
+        self.assert_no_residue(before)
+
     def test_installed_unattended_it_runs_with_its_settings_and_goes_without_residue(self):
         setup = self.distribution()
         before = self.snapshot("before")
@@ -131,10 +159,7 @@ class LineWinkPackageTest(unittest.TestCase):
             self.assertIn(line, written)
 
         self.uninstall()
-        result = subprocess.run([sys.executable, RESIDUE, "diff", before, self.snapshot("after")],
-                                capture_output=True, text=True)
-        left = set(result.stdout.splitlines()) - EXPECTED_RESIDUE
-        self.assertEqual(left, set(), result.stdout)
+        self.assert_no_residue(before)
 
 
 if __name__ == "__main__":
