@@ -134,9 +134,9 @@ InstallFileList Files(std::initializer_list<std::int32_t> positions) {
     return list;
 }
 
-class InstallEndToEndTest : public ::testing::Test {
+class ScriptInstallationTest : public ::testing::Test {
   protected:
-    InstallEndToEndTest() {
+    ScriptInstallationTest() {
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
         root = std::string(temp) + "awe2e" + std::to_string(GetCurrentProcessId());
@@ -156,7 +156,7 @@ class InstallEndToEndTest : public ::testing::Test {
         Put(root + "\\src\\README.TXT", "Read me first.\r\n");
         Put(root + "\\src\\AWE2ESHR.DLL", "shared library");
     }
-    ~InstallEndToEndTest() override {
+    ~ScriptInstallationTest() override {
         HKEY software = nullptr;
         RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &software);
         RegDeleteKeyA(software, "ArkwellEndToEnd");
@@ -320,14 +320,14 @@ class InstallEndToEndTest : public ::testing::Test {
 // error "BadWindow" on unmapping its install screen's X window while it tears its windows down,
 // before it archives the log and writes its result. Run them with
 // --gtest_also_run_disabled_tests.
-TEST_F(InstallEndToEndTest, DISABLED_AnUnattendedInstallationPutsEverythingInPlace) {
+TEST_F(ScriptInstallationTest, DISABLED_AnUnattendedInstallationPutsEverythingInPlace) {
     Pack(false);
     EXPECT_EQ(RunProgram("\"" + disk + "\\setup.exe\" /S"), 0);
     ExpectInstalled();
     EXPECT_TRUE(Exists(target + "\\uninst\\awlog3.000"));
 }
 
-TEST_F(InstallEndToEndTest, DISABLED_AnInstallationCancelledAfterTheUninstallerHandsItOver) {
+TEST_F(ScriptInstallationTest, DISABLED_AnInstallationCancelledAfterTheUninstallerHandsItOver) {
     Pack(true);
     EXPECT_EQ(RunProgram("\"" + disk + "\\setup.exe\" /S"), 6);
     EXPECT_TRUE(Exists(target + "\\uninst\\awlog3.000"));
