@@ -12,15 +12,10 @@ namespace aw {
 
 namespace {
 
-// Asks before a removal would take more than the record made; the question's title is the
-// text after its own.
-bool MayRemoveMore(UndoUser& user, std::uint32_t text, const std::string& name) {
-    return user.AskYesNo(InsertIntoText(user.Text(text), name), user.Text(text + 1));
-}
-
 class RecordUndo {
   public:
-    RecordUndo(Installer& installer, UndoUser& user) : installer_(installer), user_(user) {}
+    RecordUndo(Installer& installer, UndoUser& user, bool& declined)
+        : installer_(installer), user_(user), declined_(declined) {}
 
     bool operator()(const logrec::DirCreated& r) {
         FileSystem& files = installer_.Services().files;
@@ -29,7 +24,7 @@ class RecordUndo {
         }
         std::vector<DirectoryEntry> entries;
         if (files.ListDirectory(r.Directory, entries) && !entries.empty() &&
-            !MayRemoveMore(user_, undotext::kDirectoryNotEmpty, r.Directory)) {
+            !MayRemoveMore(undotext::kDirectoryNotEmpty, r.Directory)) {
             return false;
         }
         return installer_.RemoveTree(r.Directory);
@@ -57,7 +52,7 @@ class RecordUndo {
     }
     bool operator()(const logrec::IniSectionAdded& r) {
         if (installer_.IniSectionHasEntries(r.IniFile, r.Section) &&
-            !MayRemoveMore(user_, undotext::kSectionNotEmpty, r.Section)) {
+            !MayRemoveMore(undotext::kSectionNotEmpty, r.Section)) {
             return false;
         }
         return installer_.DeleteIniSection(r.IniFile, r.Section);
@@ -67,7 +62,7 @@ class RecordUndo {
     }
     bool operator()(const logrec::GroupCreated& r) {
         const auto items = installer_.GroupItems(r.Group);
-        if (items && !items->empty() && !MayRemoveMore(user_, undotext::kGroupNotEmpty, r.Group)) {
+        if (items && !items->empty() && !MayRemoveMore(undotext::kGroupNotEmpty, r.Group)) {
             return false;
         }
         return installer_.DeleteGroup(r.Group);
@@ -79,7 +74,7 @@ class RecordUndo {
     }
     bool operator()(const logrec::KeyCreated& r) {
         if (installer_.KeyHasSubkeys(r.Key) &&
-            !MayRemoveMore(user_, undotext::kKeyHasSubkeys, KeyLongName(r.Key))) {
+            !MayRemoveMore(undotext::kKeyHasSubkeys, KeyLongName(r.Key))) {
             return false;
         }
         return installer_.DeleteKey(r.Key);
@@ -120,14 +115,29 @@ class RecordUndo {
         return installer_.RemoveFile(path);
     }
 
+    // Asks before a removal would take more than the record made; the question's title is the
+    // text after its own.
+    bool MayRemoveMore(std::uint32_t text, const std::string& name) {
+        const bool yes =
+            user_.AskYesNo(InsertIntoText(user_.Text(text), name), user_.Text(text + 1));
+        declined_ = !yes;
+        return yes;
+    }
+
     Installer& installer_;
     UndoUser& user_;
+    bool& declined_;
 };
 
 }  // namespace
 
-bool UndoRecord(const LogRecord& record, Installer& installer, UndoUser& user) {
-    return std::visit(RecordUndo(installer, user), record.Payload);
+bool UndoRecord(const LogRecord& record, Installer& installer, UndoUser& user, bool* declined) {
+    bool asked = false;
+    const bool undone = std::visit(RecordUndo(installer, user, asked), record.Payload);
+    if (declined != nullptr) {
+        *declined = !undone && asked;
+    }
+    return undone;
 }
 
 bool CutFile(Installer& installer, const std::string& path, std::int32_t length) {

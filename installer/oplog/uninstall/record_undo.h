@@ -13,8 +13,10 @@ class Installer;
 class UndoUser;
 
 // True when the change was taken back (or there was nothing to do), false when it failed or the
-// user declined. The Installer must be silent, with its discarding log attached.
-bool UndoRecord(const LogRecord& record, Installer& installer, UndoUser& user);
+// user declined; `declined`, when given, tells the two apart. The Installer must be silent, with
+// its discarding log attached.
+bool UndoRecord(const LogRecord& record, Installer& installer, UndoUser& user,
+                bool* declined = nullptr);
 
 // Cuts the file back to its first `length` bytes. Not one of the Installer's changes, as no
 // installation shortens a file; the uninstaller needs it for appended files.

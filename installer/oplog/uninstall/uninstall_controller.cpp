@@ -267,9 +267,14 @@ void UninstallController::RunPass(UndoObserver& observer) {
         }
         const std::uint32_t started = parts_.clock.Milliseconds();
         observer.BeforeRecord(n);
-        const bool undone = UndoRecord(record, parts_.installer, user);
+        bool declined = false;
+        const bool undone = UndoRecord(record, parts_.installer, user, &declined);
         record.State = undone ? RecordState::Undone : RecordState::UndoFailed;
-        if (!undone && unattended_) {
+        if (declined && unattended_) {
+            // Nobody was there to agree to removing what the installation did not make: it stays,
+            // and the rest of the uninstall goes on.
+            record.State = RecordState::UndoOptional;
+        } else if (!undone && unattended_) {
             parts_.report.ReportError(parts_.installer.LastError());
         }
         observer.AfterRecord(n);

@@ -1,5 +1,6 @@
 #include "installer/oplog/win32/win32_undo_user.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "installer/languages/resource_numbers.h"
@@ -80,6 +81,14 @@ QuitAnswer Win32UndoUser::AskQuit() {
         default:
             return QuitAnswer::Stay;
     }
+}
+
+bool UnattendedUndoUser::AskYesNo(const std::string& text, const std::string&) {
+    std::string question = text;
+    std::replace(question.begin(), question.end(), '\n', ' ');
+    std::fprintf(stderr, "awmain: %s No\n", question.c_str());
+    std::fflush(stderr);
+    return false;
 }
 
 void Win32UninstallReport::ReportError(const std::string& message) {

@@ -37,7 +37,9 @@ class Win32UndoUser : public UndoUser {
 class UnattendedUndoUser : public Win32UndoUser {
   public:
     using Win32UndoUser::Win32UndoUser;
-    bool AskYesNo(const std::string&, const std::string&) override { return true; }
+    // Removing more than the installation made (the user's own files in its folder, say) needs
+    // a person's yes; the question and its answer go to standard error.
+    bool AskYesNo(const std::string& text, const std::string& title) override;
     bool AskTwoButtons(const std::string&, const std::string&, const std::string&,
                        const std::string&) override {
         return true;

@@ -312,5 +312,23 @@ TEST_F(UninstallControllerTest, ALogCutShortIsUndoneOnlyWhenTheUserAgrees) {
     EXPECT_FALSE(files.Has("C:\\PROGRAM\\BACK\\awlog3.001"));
 }
 
+// Unattended, nobody agrees to removing what the installation did not make: the folder that
+// holds the user's own file stays, kept, and the rest of the uninstall goes on.
+TEST_F(UninstallControllerTest, UnattendedAFolderHoldingTheUsersFilesIsKept) {
+    files.AddDirectory("C:\\APP");
+    files.AddFile("C:\\APP\\LINEWINK.DCD", "a connection");
+    files.AddDirectory("C:\\B");
+    PutLog("C:\\PROGRAM\\BACK\\awlog3.000", {});
+    PutLog("C:\\PROGRAM\\BACK\\awlog3.001", {Dir("C:\\APP"), Dir("C:\\B")});
+    w.user.Answers = {false};
+    UninstallController unattended = w.NewController(true);
+    ASSERT_TRUE(unattended.Initialise());
+    EXPECT_EQ(unattended.Run(), 0);
+    EXPECT_TRUE(files.Has("C:\\APP\\LINEWINK.DCD"));
+    EXPECT_FALSE(files.Has("C:\\B"));
+    EXPECT_EQ(States(unattended), (std::vector{RecordState::UndoOptional, RecordState::Undone}));
+    EXPECT_TRUE(errors.empty());
+}
+
 }  // namespace
 }  // namespace aw
