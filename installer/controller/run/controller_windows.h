@@ -53,6 +53,8 @@ class ControllerWindows {
 
     // Shows the box and waits for the answer.
     virtual std::int32_t ShowBox(const Box& box) = 0;
+    // A run that nobody watches shows no box: its messages go to standard error instead.
+    virtual void TellUnattended(const std::string& message) = 0;
     virtual bool Prompt(PromptRequest& request) = 0;
     virtual bool AskUserInfo(UserInfoRequest& request) = 0;
     // The overwrite dialog "DLGAOW" for the file on the machine and the one to install.

@@ -239,6 +239,10 @@ void InstallController::ReportFormatted(const char* format, ...) {
 }
 
 void InstallController::ReportError(const std::string& message) {
+    if (unattended_) {
+        system_.windows.TellUnattended(message.substr(0, Installer::kLongestMessage));
+        return;
+    }
     Box box;
     box.Text = message.substr(0, Installer::kLongestMessage);
     box.Buttons = {"OK"};

@@ -43,6 +43,7 @@ class FakeWindows : public ControllerWindows {
 
     // Every box shown; each is answered from Answers (its default button when none is left).
     std::vector<Box> Boxes;
+    std::vector<std::string> Told;
     std::deque<std::int32_t> Answers;
     std::function<void(const Box&)> OnBox;
     bool LanguageWorks = true;
@@ -60,6 +61,7 @@ class FakeWindows : public ControllerWindows {
     bool LanguageLoaded() override { return !Language.empty(); }
     std::string LanguageText(std::uint32_t number) override;
     std::int32_t ShowBox(const Box& box) override;
+    void TellUnattended(const std::string& message) override { Told.push_back(message); }
     bool Prompt(PromptRequest& request) override;
     bool AskUserInfo(UserInfoRequest&) override { return true; }
     OverwriteChoice AskOverwrite(const std::string&, const std::string&) override {

@@ -272,6 +272,7 @@ TEST_F(ServicesTest, UnattendedNothingWaitsAndNoDiskComes) {
     EXPECT_EQ(question.Answer, 1);
     host.ReportFormatted("failed");
     EXPECT_TRUE(windows.Boxes.empty());
+    EXPECT_EQ(windows.Told, std::vector<std::string>{"failed"});
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 // user for texts and for the choice between two files.
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <vector>
 
 #include "installer/controller/run/win32/win32_controller_windows.h"
@@ -138,6 +140,13 @@ INT_PTR RunTextDialog(HINSTANCE library, const char* name, HWND owner, Fill fill
 }
 
 }  // namespace
+
+void Win32ControllerWindows::TellUnattended(const std::string& message) {
+    std::string line = message;
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::fprintf(stderr, "awmain: %s\n", line.c_str());
+    std::fflush(stderr);
+}
 
 std::int32_t Win32ControllerWindows::ShowBox(const Box& box) {
     // Plain boxes stand for the engine while it has no library and so no screen: no owner.

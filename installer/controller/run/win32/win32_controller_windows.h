@@ -43,6 +43,7 @@ class Win32ControllerWindows : public ControllerWindows {
     std::string LanguageText(std::uint32_t number) override { return library_.Text(number); }
 
     std::int32_t ShowBox(const Box& box) override;
+    void TellUnattended(const std::string& message) override;
     bool Prompt(PromptRequest& request) override;
     bool AskUserInfo(UserInfoRequest& request) override;
     OverwriteChoice AskOverwrite(const std::string& existingFile,
