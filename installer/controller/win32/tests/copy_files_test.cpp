@@ -133,36 +133,8 @@ class Holder {
     PROCESS_INFORMATION process_{};
 };
 
-// What Wine keeps of the moves asked for the next restart.
-constexpr char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
-constexpr char kPendingMoves[] = "PendingFileRenameOperations";
-
-std::string PendingMoves() {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE, &key) !=
-        ERROR_SUCCESS) {
-        return {};
-    }
-    char data[8192];
-    DWORD size = sizeof data;
-    DWORD type = 0;
-    const LONG result =
-        RegQueryValueExA(key, kPendingMoves, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS ? std::string(data, size) : std::string();
-}
-
-void ForgetPendingMoves() {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_SET_VALUE, &key) ==
-        ERROR_SUCCESS) {
-        RegDeleteValueA(key, kPendingMoves);
-        RegCloseKey(key);
-    }
-}
-
 TEST_F(CopyFilesTest, AFileHeldOpenElsewhereIsWrittenBesideItAndQueuedForTheRestart) {
-    ForgetPendingMoves();
+    testing::ForgetPendingMoves();
     fs::create_directories(In("app"));
     Put(In("app\\F.DLL"), Noise(1000, 1));
     Put(In("source.dll"), Noise(4000, 2));
@@ -185,11 +157,11 @@ TEST_F(CopyFilesTest, AFileHeldOpenElsewhereIsWrittenBesideItAndQueuedForTheRest
     EXPECT_EQ(log.Payloads(), (std::vector<LogPayload>{logrec::FileCreated{In("app\\F.DLL")}}));
     // Wine keeps the move in the registry, as Windows NT does: the temporary file, then the
     // destination, each in the native path form, the destination marked to be replaced.
-    const std::string pending = PendingMoves();
+    const std::string pending = testing::PendingMoves();
     EXPECT_NE(pending.find("\\??\\" + In("app\\tmp000.000") + '\0' + "!\\??\\" + In("app\\F.DLL")),
               std::string::npos)
         << pending;
-    ForgetPendingMoves();
+    testing::ForgetPendingMoves();
 }
 
 // A system that cannot move files at the next restart, as the Windows 95 family.

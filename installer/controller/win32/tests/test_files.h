@@ -57,4 +57,34 @@ inline std::string ProgramDirectory() {
     return path.substr(0, path.find_last_of('\\'));
 }
 
+// What Wine keeps of the moves asked for the next restart.
+inline constexpr char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
+inline constexpr char kPendingMoves[] = "PendingFileRenameOperations";
+
+inline std::string PendingMoves() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS) {
+        return {};
+    }
+    char data[8192];
+    DWORD size = sizeof data;
+    DWORD type = 0;
+    const LONG result =
+        RegQueryValueExA(key, kPendingMoves, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? std::string(data, size) : std::string();
+}
+
+// A move queued by a test would otherwise be carried out at the next start of the prefix, long
+// after that test, under another's eyes.
+inline void ForgetPendingMoves() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_SET_VALUE, &key) ==
+        ERROR_SUCCESS) {
+        RegDeleteValueA(key, kPendingMoves);
+        RegCloseKey(key);
+    }
+}
+
 }  // namespace aw::testing

@@ -166,7 +166,8 @@ TEST_F(UninstallDialogWineTest, TheLastCountOfASharedFileAsksWithKeepFirstAndRem
     ASSERT_TRUE(Confirm());
     HWND question = WaitForWindow(kQuestionTitle);
     ASSERT_NE(question, nullptr);
-    EXPECT_EQ(ItemText(question, IDYES), "&No");
+    // The box is found by its title before its buttons have been named.
+    EXPECT_TRUE(WaitForText(question, IDYES, "&No"));
     EXPECT_EQ(ItemText(question, IDNO), "&Yes");
     Press(question, IDNO);
     EXPECT_TRUE(WaitForText(dialog, AW_ID_UNDO_STATUS, "Uninstall completed."));

@@ -11,6 +11,7 @@
 #include "installer/controller/run/tests/controller_rig.h"
 #include "installer/controller/run/win32/tests/box_answerer.h"
 #include "installer/controller/run/win32/win32_controller_system.h"
+#include "installer/controller/win32/tests/test_files.h"
 #include "installer/controller/win32/win32_system_changes.h"
 
 namespace aw::test {
@@ -212,6 +213,7 @@ TEST_F(ControllerWineTest, AQueuedReplacementNeedsARestartEvenAfterStayHere) {
     ASSERT_TRUE(host.Initialise());
     EXPECT_EQ(host.Run(), 2);
     CloseHandle(held);
+    testing::ForgetPendingMoves();
     if (!hadWininit) {
         DeleteFileA(wininit.c_str());
     }
