@@ -57,6 +57,28 @@ inline std::string ProgramDirectory() {
     return path.substr(0, path.find_last_of('\\'));
 }
 
+// Runs the program and waits for its end, bounded; its exit code, or -1 when it could not start
+// (one that never ends is ended with 99).
+inline int RunAndWait(const std::string& commandLine, DWORD timeout = 45000) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return -1;
+    }
+    CloseHandle(process.hThread);
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process.hProcess, timeout) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &code);
+    } else {
+        TerminateProcess(process.hProcess, 99);
+    }
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}
+
 // What Wine keeps of the moves asked for the next restart.
 inline constexpr char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
 inline constexpr char kPendingMoves[] = "PendingFileRenameOperations";

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "installer/controller/win32/tests/test_files.h"
 #include "installer/script/events/file_events.h"
 #include "installer/script/model/install_script.h"
 #include "tools/scriptbuild/script_writer.h"
@@ -15,37 +16,8 @@
 namespace aw::test {
 namespace {
 
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Runs the program and waits (bounded) for its end; its exit code, or -1.
-int RunAndWait(const std::string& commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return -1;
-    }
-    CloseHandle(process.hThread);
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(process.hProcess, 40000) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(process.hProcess, &code);
-    } else {
-        TerminateProcess(process.hProcess, 99);
-    }
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
-}
+using aw::testing::Exists;
+using aw::testing::RunAndWait;
 
 class AwmainWineTest : public ::testing::Test {
   protected:
@@ -57,7 +29,8 @@ class AwmainWineTest : public ::testing::Test {
         CreateDirectoryA(root.c_str(), nullptr);
         CreateDirectoryA(work.c_str(), nullptr);
         for (const char* file : {"awmain.exe", "awenu.dll"}) {
-            CopyFileA((ProgramFolder() + "\\" + file).c_str(), (work + "\\" + file).c_str(), FALSE);
+            CopyFileA((testing::ProgramDirectory() + "\\" + file).c_str(),
+                      (work + "\\" + file).c_str(), FALSE);
         }
     }
     ~AwmainWineTest() override {

@@ -8,16 +8,10 @@
 #include "installer/controller/run/win32/win32_controller_windows.h"
 #include "installer/controller/run/win32/win32_machine.h"
 #include "installer/controller/win32/pending_messages.h"
+#include "installer/controller/win32/tests/test_files.h"
 
 namespace aw::test {
 namespace {
-
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
 
 // A plain window standing for the install screen, noting the null messages it receives.
 struct Screen {
@@ -72,7 +66,7 @@ TEST(ControllerWindowsWine, TheIconWindowStandsInvisibleAndItsCommandsBringTheSc
 
 TEST(ControllerWindowsWine, CancelInTheProgressWindowIsTakenOnce) {
     Win32ControllerWindows windows(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(windows.LoadLanguage(ProgramFolder() + "\\awenu.dll"));
+    ASSERT_TRUE(windows.LoadLanguage(testing::ProgramDirectory() + "\\awenu.dll"));
     windows.ShowProgressWindow(true);
     ASSERT_TRUE(windows.ProgressWindowShown());
     windows.SetProgressLines("Copying a", "From: b", "To: c");

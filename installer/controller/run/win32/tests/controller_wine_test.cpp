@@ -21,13 +21,6 @@ using aw::testing::TestHost;
 using aw::testing::TestScript;
 using Strings = std::vector<std::string>;
 
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
 // The engine as if it lay in its own working folder.
 class PlacedMachine : public Win32Machine {
   public:
@@ -95,8 +88,8 @@ class ControllerWineTest : public ::testing::Test {
         CreateDirectoryA(root.c_str(), nullptr);
         CreateDirectoryA(own.c_str(), nullptr);
         for (const char* library : {"awenu.dll", "aweng.dll"}) {
-            CopyFileA((ProgramFolder() + "\\" + library).c_str(), (own + "\\" + library).c_str(),
-                      FALSE);
+            CopyFileA((testing::ProgramDirectory() + "\\" + library).c_str(),
+                      (own + "\\" + library).c_str(), FALSE);
         }
         WriteText(own + "\\awmain.exe", "engine");
         machine.Program = own + "\\awmain.exe";

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "installer/controller/run/win32/tests/box_answerer.h"
+#include "installer/controller/win32/tests/test_files.h"
 #include "installer/script/events/file_events.h"
 #include "installer/script/events/system_events.h"
 #include "installer/script/model/install_script.h"
@@ -20,36 +21,8 @@
 namespace aw::test {
 namespace {
 
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-int RunAndWait(const std::string& commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return -1;
-    }
-    CloseHandle(process.hThread);
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(process.hProcess, 45000) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(process.hProcess, &code);
-    } else {
-        TerminateProcess(process.hProcess, 99);
-    }
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
-}
+using aw::testing::Exists;
+using aw::testing::RunAndWait;
 
 class InstallEndToEndTest : public ::testing::Test {
   protected:
@@ -94,8 +67,8 @@ class InstallEndToEndTest : public ::testing::Test {
             << err.str();
         CopyFileA((root + "\\install.inf").c_str(), (medium + "\\install.inf").c_str(), FALSE);
         for (const char* file : {"setup.exe", "awmain.exe", "awenu.dll"}) {
-            CopyFileA((ProgramFolder() + "\\" + file).c_str(), (medium + "\\" + file).c_str(),
-                      FALSE);
+            CopyFileA((testing::ProgramDirectory() + "\\" + file).c_str(),
+                      (medium + "\\" + file).c_str(), FALSE);
         }
     }
 
