@@ -10,34 +10,17 @@
 
 #include "installer/controller/installer.h"
 #include "installer/controller/win32/tests/installer_rig.h"
+#include "installer/controller/win32/tests/test_files.h"
 #include "tools/distpack/packer.h"
 
 namespace aw {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Noise(std::size_t size, std::uint32_t seed) {
-    Bytes bytes(size);
-    std::uint32_t state = seed * 2654435761u;
-    for (std::uint8_t& byte : bytes) {
-        state = state * 1664525u + 1013904223u;
-        byte = static_cast<std::uint8_t>(state >> 24);
-    }
-    return bytes;
-}
-
-void Put(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testing::Bytes;
+using testing::Get;
+using testing::Noise;
+using testing::Put;
 
 // A compressed file of 100,000 bytes on the media, and an older file of 5,000 where it goes.
 class CopyFailuresTest : public ::testing::Test, protected testing::Win32InstallerRig {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -13,6 +14,30 @@
 #include "installer/controller/win32/win32_file_system.h"
 
 namespace aw::testing {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Bytes that compress badly, the same for the same seed.
+inline Bytes Noise(std::size_t size, std::uint32_t seed) {
+    Bytes bytes(size);
+    std::uint32_t state = seed * 2654435761u;
+    for (std::uint8_t& byte : bytes) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<std::uint8_t>(state >> 24);
+    }
+    return bytes;
+}
+
+inline void Put(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+inline Bytes Get(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 inline std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
