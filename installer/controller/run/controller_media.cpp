@@ -126,8 +126,13 @@ void InstallController::ShowGauge() {
         CheckFailed("ICTRLLER", __LINE__);
         percent = 100;
     }
-    system_.windows.SetProgressPercent(
-        percent, InsertIntoText(Text(AW_TXT_PROGRESS_CAPTION), std::to_string(percent)));
+    // A copy steps the gauge for every block it expands: redrawing the same figure and
+    // retitling the window each time took longer than the copy itself.
+    if (percent != shownPercent_) {
+        shownPercent_ = percent;
+        system_.windows.SetProgressPercent(
+            percent, InsertIntoText(Text(AW_TXT_PROGRESS_CAPTION), std::to_string(percent)));
+    }
     ShowBillboardForProgress();
     ProcessMessages();
 }
@@ -171,6 +176,7 @@ bool InstallController::BeginProgress(std::int32_t, std::int32_t, std::int32_t) 
     }
     gauge_.Reset(total);
     billboard_ = -1;
+    shownPercent_ = -1;
     system_.windows.ShowProgressWindow(true);
     ShowGauge();
     return true;

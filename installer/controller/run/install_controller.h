@@ -234,6 +234,8 @@ class InstallController : public ControllerServices,
     OperationLog log_;
     bool helpOpen_ = false;
     std::int32_t billboard_ = -1;
+    // The figure the progress window shows; -1 before it shows one.
+    std::int32_t shownPercent_ = -1;
 };
 
 }  // namespace aw

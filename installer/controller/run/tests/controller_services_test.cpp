@@ -105,6 +105,21 @@ TEST_F(ServicesTest, TheGaugeCountsSelectedEventsBetweenTheRangeAndAdvancesByTwo
     EXPECT_EQ(BoxTexts().size(), 1u);
 }
 
+TEST_F(ServicesTest, TheGaugeIsRedrawnOnlyWhenItsFigureChanges) {
+    Start();
+    script.EventSizes = {0, 1000, 0};
+    script.RangeFirst = 0;
+    script.RangeLast = 2;
+    host.SelectionFlags() = {true, true, true};
+    host.BeginProgress(0, 0, 0);
+    host.GaugeStart(1000);
+    for (int step = 0; step < 30; ++step) {
+        host.GaugeStep(1);
+    }
+    host.BeginProgress(0, 0, 0);
+    EXPECT_EQ(windows.Percents, (std::vector<std::int32_t>{0, 1, 2, 3, 0}));
+}
+
 TEST_F(ServicesTest, CancelInTheProgressWindowStopsTheCopyUntilTheUserGoesOn) {
     Start();
     script.EventSizes = {0, 100, 0};
