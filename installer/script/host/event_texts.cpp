@@ -138,16 +138,16 @@ std::string BackupName(const std::string& path) {
     return path.substr(0, dot + 1) + "bak";
 }
 
-std::optional<std::string> NamePattern(std::string_view specification) {
-    if (specification.empty() || specification[0] != '+') {
+std::optional<std::string> NamePattern(std::string_view wildcards) {
+    if (wildcards.empty() || wildcards[0] != '+') {
         return std::nullopt;
     }
     std::size_t start = 1;
-    if (start < specification.size() && (specification[1] == '+' || specification[1] == '-')) {
+    if (start < wildcards.size() && (wildcards[1] == '+' || wildcards[1] == '-')) {
         start = 2;
     }
-    const std::size_t end = specification.find_first_of("+-", start);
-    return std::string(specification.substr(
+    const std::size_t end = wildcards.find_first_of("+-", start);
+    return std::string(wildcards.substr(
         start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 

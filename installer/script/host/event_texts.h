@@ -29,9 +29,9 @@ std::vector<std::string> MultiStringTexts(std::string_view text);
 // The same path with the file's extension replaced by "bak" (added when it has none).
 std::string BackupName(const std::string& path);
 
-// The name pattern of a file list's wildcard specification: the text after a leading "+"
-// (after "++" or "+-"), up to the next "+" or "-"; none for any other specification.
-std::optional<std::string> NamePattern(std::string_view specification);
+// The name pattern of a file list's wildcard text: the text after a leading "+"
+// (after "++" or "+-"), up to the next "+" or "-"; none for any other text.
+std::optional<std::string> NamePattern(std::string_view wildcards);
 
 // A distribution file's name as the pattern gives it: name and extension are each matched
 // against the pattern's part, where "?" keeps the character at its place, "*" keeps the rest,
