@@ -14,11 +14,6 @@
 #include <cstdio>
 #include <string>
 
-#include "installer/controller/installer.h"
-#include "installer/controller/win32/win32_decompression_library.h"
-#include "installer/controller/win32/win32_file_system.h"
-#include "installer/controller/win32/win32_system_services.h"
-#include "installer/controller/win32/win32_version_library.h"
 #include "installer/oplog/log_encoding.h"
 #include "installer/oplog/operation_log.h"
 #include "installer/oplog/uninstall/uninstall_controller.h"
@@ -118,16 +113,8 @@ int Record(const std::string& installed, const std::string& back) {
 int Undo(const std::string& back, bool paced) {
     StderrReport report;
     LibraryTexts texts;
-    Win32FileSystem files;
-    Win32VersionLibrary versions;
-    Win32DecompressionLibrary decompression;
-    NoMedia media;
-    UndoProgress progress;
-    UndoQuestions questions(texts);
-    Win32SystemServices system;
-    Installer installer(
-        {report, files, versions, decompression, media, progress, questions, system.Services()});
-    installer.SetSilent(true);
+    UndoInstaller undo(report, texts);
+    Installer& installer = undo.installer;
     Win32LogFiles logFiles;
     BackDirectorySystem uninstallSystem(back);
     NoDialogs dialogs;

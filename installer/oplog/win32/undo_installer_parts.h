@@ -4,7 +4,12 @@
 #pragma once
 
 #include "installer/controller/copy_host.h"
+#include "installer/controller/installer.h"
 #include "installer/controller/win32/pending_messages.h"
+#include "installer/controller/win32/win32_decompression_library.h"
+#include "installer/controller/win32/win32_file_system.h"
+#include "installer/controller/win32/win32_system_services.h"
+#include "installer/controller/win32/win32_version_library.h"
 #include "installer/languages/win32/language_library.h"
 #include "installer/oplog/win32/win32_undo_user.h"
 
@@ -40,6 +45,25 @@ class UndoQuestions : public UserQuestions {
 
   private:
     LibraryTexts& texts_;
+};
+
+// The silent Installer that undoes records, with everything it needs from the system.
+struct UndoInstaller {
+    UndoInstaller(ErrorReport& report, LibraryTexts& texts)
+        : questions(texts),
+          installer({report, files, versions, decompression, media, progress, questions,
+                     system.Services()}) {
+        installer.SetSilent(true);
+    }
+
+    Win32FileSystem files;
+    Win32VersionLibrary versions;
+    Win32DecompressionLibrary decompression;
+    NoMedia media;
+    UndoProgress progress;
+    UndoQuestions questions;
+    Win32SystemServices system;
+    Installer installer;
 };
 
 }  // namespace aw

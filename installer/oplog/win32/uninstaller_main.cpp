@@ -1,10 +1,5 @@
 #include "installer/oplog/win32/uninstaller_main.h"
 
-#include "installer/controller/installer.h"
-#include "installer/controller/win32/win32_decompression_library.h"
-#include "installer/controller/win32/win32_file_system.h"
-#include "installer/controller/win32/win32_system_services.h"
-#include "installer/controller/win32/win32_version_library.h"
 #include "installer/oplog/uninstall/uninstall_controller.h"
 #include "installer/oplog/uninstall/uninstall_paths.h"
 #include "installer/oplog/win32/log_files.h"
@@ -18,16 +13,8 @@ int UninstallerMain(HINSTANCE, const char* commandLine) {
     const bool unattended = HasUnattendedSwitch(commandLine == nullptr ? "" : commandLine);
     Win32UninstallReport report(unattended);
     LibraryTexts texts;
-    Win32FileSystem files;
-    Win32VersionLibrary versions;
-    Win32DecompressionLibrary decompression;
-    NoMedia media;
-    UndoProgress progress;
-    UndoQuestions questions(texts);
-    Win32SystemServices system;
-    Installer installer(
-        {report, files, versions, decompression, media, progress, questions, system.Services()});
-    installer.SetSilent(true);
+    UndoInstaller undo(report, texts);
+    Installer& installer = undo.installer;
 
     Win32LogFiles logFiles;
     Win32UninstallSystem uninstallSystem;
