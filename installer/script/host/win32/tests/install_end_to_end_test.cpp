@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "installer/controller/win32/tests/test_files.h"
 #include "installer/script/events/custom_events.h"
 #include "installer/script/events/dialog_events.h"
 #include "installer/script/events/event_classes.h"
@@ -30,17 +31,12 @@
 namespace aw {
 namespace {
 
+using testing::Exists;
+
 constexpr char kProductKey[] = "Software\\ArkwellEndToEnd";
 constexpr char kUninstallKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ArkwellEndToEnd";
 constexpr char kGroup[] = "Arkwell End To End";
-
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
 
 // The shared library goes where shared files are counted.
 std::string SharedFile() {
@@ -53,39 +49,6 @@ std::string WindowsFolder() {
     char path[MAX_PATH] = {};
     GetWindowsDirectoryA(path, MAX_PATH);
     return path;
-}
-
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string Content(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void Put(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-int RunProgram(const std::string& commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return -1;
-    }
-    CloseHandle(process.hThread);
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(process.hProcess, &code);
-    } else {
-        TerminateProcess(process.hProcess, 99);
-    }
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
 }
 
 struct RegistryValue {
@@ -151,10 +114,10 @@ class ScriptInstallationTest : public ::testing::Test {
             seed = seed * 1103515245u + 12345u;
             application += static_cast<char>(seed >> 24);
         }
-        Put(root + "\\src\\AWAUX.TXT", "auxiliary");
-        Put(root + "\\src\\APP.EXE", application);
-        Put(root + "\\src\\README.TXT", "Read me first.\r\n");
-        Put(root + "\\src\\AWE2ESHR.DLL", "shared library");
+        testing::WriteText(root + "\\src\\AWAUX.TXT", "auxiliary");
+        testing::WriteText(root + "\\src\\APP.EXE", application);
+        testing::WriteText(root + "\\src\\README.TXT", "Read me first.\r\n");
+        testing::WriteText(root + "\\src\\AWE2ESHR.DLL", "shared library");
     }
     ~ScriptInstallationTest() override {
         HKEY software = nullptr;
@@ -172,8 +135,9 @@ class ScriptInstallationTest : public ::testing::Test {
         DeleteFileA((WindowsFolder() + "\\AWAUX.TXT").c_str());
         DeleteFileA(SharedFile().c_str());
         DeleteFileA((WindowsFolder() + "\\movexe.ini").c_str());
-        RunProgram("cmd.exe /c rmdir /s /q \"" + root + "\"");
-        RunProgram("cmd.exe /c rmdir /s /q \"" + ProgramsFolder() + "\\" + kGroup + "\"");
+        testing::RunAndWait("cmd.exe /c rmdir /s /q \"" + root + "\"", 120000);
+        testing::RunAndWait("cmd.exe /c rmdir /s /q \"" + ProgramsFolder() + "\\" + kGroup + "\"",
+                            120000);
     }
 
     // The script: the welcome at position 2 and the component choice at position 4, answered by
@@ -248,7 +212,7 @@ class ScriptInstallationTest : public ::testing::Test {
 
         const auto base = WriteScript(script, false, 302);
         ASSERT_TRUE(base);
-        Put(root + "\\base.inf", std::string(base->begin(), base->end()));
+        testing::WriteText(root + "\\base.inf", std::string(base->begin(), base->end()));
         const std::string src = root + "\\src\\";
         std::ostringstream out;
         std::ostringstream err;
@@ -262,7 +226,7 @@ class ScriptInstallationTest : public ::testing::Test {
         disk = root + "\\media\\disk001";
         ASSERT_TRUE(Exists(root + "\\media\\disk002"));
         // The build style that distpack added hands the custom events to the host's handler.
-        const std::string packed = Content(root + "\\packed.inf");
+        const std::string packed = testing::ReadText(root + "\\packed.inf");
         InstallScript final;
         EventRegistry registry(report);
         ASSERT_TRUE(RegisterEventClasses(registry));
@@ -273,18 +237,19 @@ class ScriptInstallationTest : public ::testing::Test {
         final.Build.Current()->CustomHandler = 1;
         const auto bytes = WriteScript(final, false, 302);
         ASSERT_TRUE(bytes);
-        Put(disk + "\\install.inf", std::string(bytes->begin(), bytes->end()));
+        testing::WriteText(disk + "\\install.inf", std::string(bytes->begin(), bytes->end()));
         for (const char* file : {"setup.exe", "awmain.exe", "awenu.dll", "lzpunz2.dll"}) {
-            ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\" + file).c_str(),
+            ASSERT_TRUE(CopyFileA((testing::ProgramDirectory() + "\\" + file).c_str(),
                                   (disk + "\\" + file).c_str(), FALSE))
                 << file;
         }
     }
 
     void ExpectInstalled() {
-        EXPECT_TRUE(Content(target + "\\APP.EXE") == Content(root + "\\src\\APP.EXE"));
-        EXPECT_EQ(Content(target + "\\README.TXT"), "Read me first.\r\n");
-        EXPECT_EQ(Content(SharedFile()), "shared library");
+        EXPECT_TRUE(testing::ReadText(target + "\\APP.EXE") ==
+                    testing::ReadText(root + "\\src\\APP.EXE"));
+        EXPECT_EQ(testing::ReadText(target + "\\README.TXT"), "Read me first.\r\n");
+        EXPECT_EQ(testing::ReadText(SharedFile()), "shared library");
         const auto path = ReadValue(HKEY_CURRENT_USER, kProductKey, "Path");
         ASSERT_TRUE(path);
         EXPECT_EQ(path->Type, static_cast<DWORD>(REG_SZ));
@@ -320,14 +285,14 @@ class ScriptInstallationTest : public ::testing::Test {
 
 TEST_F(ScriptInstallationTest, AnUnattendedInstallationPutsEverythingInPlace) {
     Pack(false);
-    EXPECT_EQ(RunProgram("\"" + disk + "\\setup.exe\" /S"), 0);
+    EXPECT_EQ(testing::RunAndWait("\"" + disk + "\\setup.exe\" /S", 120000), 0);
     ExpectInstalled();
     EXPECT_TRUE(Exists(target + "\\uninst\\awlog3.000"));
 }
 
 TEST_F(ScriptInstallationTest, AnInstallationCancelledAfterTheUninstallerHandsItOver) {
     Pack(true);
-    EXPECT_EQ(RunProgram("\"" + disk + "\\setup.exe\" /S"), 6);
+    EXPECT_EQ(testing::RunAndWait("\"" + disk + "\\setup.exe\" /S", 120000), 6);
     EXPECT_TRUE(Exists(target + "\\uninst\\awlog3.000"));
     EXPECT_TRUE(Exists(WindowsFolder() + "\\movexe.ini"));
 }
