@@ -19,6 +19,9 @@ bool CreateDestination::Write(const std::uint8_t* buffer, std::int32_t count) {
 
 void CreateDestination::Abandon() {
     CloseFile(file_);
+    if (!Job().TemporaryMode) {
+        Job().RemoveWritten(Job().DestinationPath);
+    }
 }
 
 void CreateDestination::Commit() {

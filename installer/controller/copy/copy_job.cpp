@@ -87,8 +87,11 @@ void CopyJob::Attempt() {
             case Verdict::Write:
                 break;
         }
-        // A new file is written beside the old one, which stays until the new one is whole.
-        if (!plugIns_.Destination->KeepsExistingFile()) {
+        // A new file is written beside an old one, which stays until the new one is whole.
+        // Where there is none, the file is written in its place at once: a failed copy takes
+        // back what it wrote there.
+        if (!plugIns_.Destination->KeepsExistingFile() &&
+            installer_.Services().files.Attributes(DestinationPath)) {
             CopyThroughTemporary(false);
             return;
         }
@@ -175,15 +178,17 @@ bool CopyJob::ChooseTemporaryPath() {
     return !TemporaryPath.empty();
 }
 
-// A temporary file that cannot be deleted now is deleted at the next restart.
-void CopyJob::RemoveTemporary() {
+void CopyJob::RemoveWritten(const std::string& path) {
     FileSystem& files = installer_.Services().files;
-    if (files.RemoveFile(TemporaryPath) || !files.Attributes(TemporaryPath) ||
-        files.MoveAtRestart(TemporaryPath, "")) {
+    if (files.RemoveFile(path) || !files.Attributes(path) || files.MoveAtRestart(path, "")) {
         return;
     }
     files.WriteProfileEntry(JoinPath(files.WindowsDirectory(), "wininit.ini"), "rename", "NUL",
-                            installer_.Services().system.shortPaths.ShortForm(TemporaryPath));
+                            installer_.Services().system.shortPaths.ShortForm(path));
+}
+
+void CopyJob::RemoveTemporary() {
+    RemoveWritten(TemporaryPath);
 }
 
 void CopyJob::CopyThroughTemporary(bool compareFirst) {

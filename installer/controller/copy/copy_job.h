@@ -103,6 +103,9 @@ class CopyJob {
     Installer& Owner() const { return installer_; }
     // The temporary file in temporary mode, else the destination.
     const std::string& WritePath() const { return TemporaryMode ? TemporaryPath : DestinationPath; }
+    // Deletes a file the job wrote and does not keep; one that cannot go now goes at the next
+    // restart.
+    void RemoveWritten(const std::string& path);
 
     FileState State = FileState::Failed;
     // For the progress.

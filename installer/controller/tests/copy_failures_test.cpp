@@ -74,6 +74,32 @@ TEST_F(CopyFailureTest, AnAbortAtTheGaugeLeavesTheOldFile) {
     ExpectOldFileAlone();
 }
 
+// A file new to the machine is written in its place; what a failure or an abort wrote there is
+// taken back, before a retry as well.
+TEST_F(CopyFailureTest, ANewFileThatFailsOrIsAbortedLeavesNothing) {
+    world.files.AddFile("D:\\N.DL_", Damaged(Packed(100000)));
+    request.SourcePath = "D:\\N.DLL";
+    request.DestinationPath = "C:\\APP\\N.DLL";
+    bool presentAtRetry = true;
+    world.questions.OnAsk = [&] { presentAtRetry = world.files.Has("C:\\APP\\N.DLL"); };
+    world.questions.RetryAnswers = {false};
+    world.installer.InstallFile(request);
+    EXPECT_EQ(request.State, FileState::Failed);
+    EXPECT_FALSE(presentAtRetry);
+    ExpectOldFileAlone();
+
+    world.files.AddFile("D:\\N.DLL", Bytes(100000, 1));
+    request.SourceKind = 1;
+    DistributionEntry entry;
+    entry.Name = "N.DLL";
+    entry.Size = entry.StoredSize = 100000;
+    request.Entry = &entry;
+    world.progress.StopAfterSteps = 2;
+    world.installer.InstallFile(request);
+    EXPECT_EQ(request.State, FileState::Aborted);
+    ExpectOldFileAlone();
+}
+
 TEST_F(CopyFailureTest, AReadOnlyOldFileIsReplacedWholeOrKept) {
     world.files.At("C:\\APP\\F.DLL").Attributes = kReadOnly;
     world.files.AddFile("D:\\F.DL_", Damaged(Packed(9000)));
