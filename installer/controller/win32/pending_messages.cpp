@@ -17,12 +17,19 @@ void RunPendingMessages() {
     }
 }
 
-void MessagePacer::Turn() {
+bool MessagePacer::Due() {
     const std::uint32_t now = GetTickCount();
     // Unsigned difference: right across the counter's wrap after 49.7 days.
-    if (now - last_ >= kIntervalMs) {
+    if (now - last_ < kIntervalMs) {
+        return false;
+    }
+    last_ = now;
+    return true;
+}
+
+void MessagePacer::Turn() {
+    if (Due()) {
         RunPendingMessages();
-        last_ = GetTickCount();
     }
 }
 

@@ -14,6 +14,9 @@ void RunPendingMessages();
 class MessagePacer {
   public:
     static constexpr std::uint32_t kIntervalMs = 10;
+    // True, and the time taken as the last turn, once the interval has passed since the last.
+    bool Due();
+    // Runs the messages when due.
     void Turn();
 
   private:

@@ -149,6 +149,8 @@ void Win32ControllerWindows::TellUnattended(const std::string& message) {
 }
 
 std::int32_t Win32ControllerWindows::ShowBox(const Box& box) {
+    // A question about a file stands beside the progress window that names that file.
+    ShowPendingLines();
     // Plain boxes stand for the engine while it has no library and so no screen: no owner.
     if (box.Template == BoxTemplate::Plain || !library_.Loaded()) {
         const char* title = box.Title.empty() ? nullptr : box.Title.c_str();
@@ -196,6 +198,7 @@ bool Win32ControllerWindows::AskUserInfo(UserInfoRequest& request) {
 
 OverwriteChoice Win32ControllerWindows::AskOverwrite(const std::string& existingFile,
                                                      const std::string& newFile) {
+    ShowPendingLines();
     auto fill = [&](HWND window) {
         SetDlgItemTextA(window, AW_ID_AOW_OLD_NAME, existingFile.c_str());
         SetDlgItemTextA(window, AW_ID_AOW_NEW_NAME, newFile.c_str());

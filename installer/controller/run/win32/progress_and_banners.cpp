@@ -38,6 +38,7 @@ void Win32ControllerWindows::ShowProgressWindow(bool shown) {
         RegisterPercentageBar();
         progress_ = CreateDialogParamA(library_.Instance(), "DLGPROGRESS", Owner(), ProgressProc,
                                        reinterpret_cast<LPARAM>(this));
+        linesShown_ = false;
     }
     if (progress_ != nullptr) {
         ShowWindow(progress_, shown ? SW_SHOW : SW_HIDE);
@@ -53,9 +54,27 @@ void Win32ControllerWindows::SetProgressLines(const std::string& first, const st
     if (progress_ == nullptr) {
         return;
     }
-    SetDlgItemTextA(progress_, AW_ID_PROGRESS_FIRST_LINE, first.c_str());
-    SetDlgItemTextA(progress_, AW_ID_PROGRESS_SECOND_LINE, second.c_str());
-    SetDlgItemTextA(progress_, AW_ID_PROGRESS_THIRD_LINE, third.c_str());
+    pendingLines_ = {first, second, third};
+    linesPending_ = true;
+    if (linesPacer_.Due()) {
+        ShowPendingLines();
+    }
+}
+
+void Win32ControllerWindows::ShowPendingLines() {
+    if (!linesPending_ || progress_ == nullptr) {
+        return;
+    }
+    constexpr int kLineIds[] = {AW_ID_PROGRESS_FIRST_LINE, AW_ID_PROGRESS_SECOND_LINE,
+                                AW_ID_PROGRESS_THIRD_LINE};
+    for (std::size_t i = 0; i < pendingLines_.size(); ++i) {
+        if (!linesShown_ || pendingLines_[i] != shownLines_[i]) {
+            SetDlgItemTextA(progress_, kLineIds[i], pendingLines_[i].c_str());
+            shownLines_[i] = pendingLines_[i];
+        }
+    }
+    linesShown_ = true;
+    linesPending_ = false;
 }
 
 void Win32ControllerWindows::SetProgressPercent(std::int32_t percent, const std::string& caption) {

@@ -37,8 +37,12 @@ HWND Win32ControllerWindows::Owner() const {
     return screen_ != nullptr && IsWindow(screen_) ? screen_ : nullptr;
 }
 
+// The copy offers a turn for every block it expands: see MessagePacer.
 void Win32ControllerWindows::ProcessMessages() {
-    RunPendingMessages();
+    if (messagePacer_.Due()) {
+        ShowPendingLines();
+        RunPendingMessages();
+    }
 }
 
 void Win32ControllerWindows::Wait(std::uint32_t milliseconds) {

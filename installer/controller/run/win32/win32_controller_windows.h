@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include <array>
 #include <map>
 #include <string>
 
 #include "installer/controller/run/controller_windows.h"
+#include "installer/controller/win32/pending_messages.h"
 #include "installer/languages/win32/language_library.h"
 
 namespace aw {
@@ -79,12 +81,22 @@ class Win32ControllerWindows : public ControllerWindows {
     void BringBackScreen();
     void OpenHelpContents();
     HWND Owner() const;
+    // Puts the lines last given into the progress window, those that changed.
+    void ShowPendingLines();
 
     HINSTANCE program_;
     LanguageLibrary library_;
     HWND screen_ = nullptr;
     HWND progress_ = nullptr;
     bool cancelRequested_ = false;
+    // The copy names every file it starts; the window shows the newest names at each turn
+    // for messages, which is when it is drawn, rather than each name as it comes.
+    std::array<std::string, 3> pendingLines_;
+    std::array<std::string, 3> shownLines_;
+    bool linesPending_ = false;
+    bool linesShown_ = false;
+    MessagePacer linesPacer_;
+    MessagePacer messagePacer_;
     std::map<std::int32_t, HWND> banners_;
     HICON icon_ = nullptr;
     bool iconFromFile_ = false;
