@@ -32,6 +32,8 @@ class OpenFile {
     virtual std::optional<std::uint32_t> Size() = 0;
     // Cuts the file off at the current position.
     virtual bool SetEnd() = 0;
+    // Creation, last access and last write all become `time` (local time).
+    virtual bool SetTimeStamp(const SystemTime& time) = 0;
     // False when the system could not close it (unwritten data may be lost).
     virtual bool Close() = 0;
 };
@@ -68,8 +70,6 @@ class FileSystem {
     virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
     virtual std::optional<std::uint32_t> FileSize(const std::string& path) = 0;
     virtual std::optional<SystemTime> LastWriteTime(const std::string& path) = 0;
-    // Creation, last access and last write all become `time`.
-    virtual bool SetTimeStamp(const std::string& path, const SystemTime& time) = 0;
 
     virtual std::unique_ptr<OpenFile> OpenForReading(const std::string& path) = 0;
     // Creates the file, or empties it when it exists.

@@ -17,6 +17,10 @@ bool CreateDestination::Write(const std::uint8_t* buffer, std::int32_t count) {
     return file_ && file_->Write(buffer, static_cast<std::uint32_t>(count));
 }
 
+bool CreateDestination::SetTimeStamp(const SystemTime& time) {
+    return file_ && file_->SetTimeStamp(time);
+}
+
 void CreateDestination::Abandon() {
     CloseFile(file_);
     if (!Job().TemporaryMode) {

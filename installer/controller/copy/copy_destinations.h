@@ -16,6 +16,7 @@ class CreateDestination : public CopyDestination {
     bool Open() override;
     bool Close() override;
     bool Write(const std::uint8_t* buffer, std::int32_t count) override;
+    bool SetTimeStamp(const SystemTime& time) override;
     // Closes the file and deletes it; a temporary file is the job's to delete.
     void Abandon() override;
     // FileCreated.

@@ -114,13 +114,16 @@ void CopyJob::Copy(CopySource& source, bool reportProgress) {
         return;
     }
     State = Pump(source, reportProgress);
+    // Dated while still open: nothing is written to it after that, and it need not be found
+    // and opened again.
+    const bool dated =
+        State != FileState::Installed || !SetTime || plugIns_.Destination->SetTimeStamp(TimeStamp);
     const bool sourceClosed = source.Close();
     const bool closed = plugIns_.Destination->Close() && sourceClosed;
     if (State == FileState::Installed && !closed) {
         State = FileState::Failed;
     }
-    if (State == FileState::Installed && SetTime &&
-        !installer_.Services().files.SetTimeStamp(WritePath(), TimeStamp)) {
+    if (State == FileState::Installed && !dated) {
         installer_.ReportError("Unable to set the time stamp of %s", DestinationPath.c_str());
         State = FileState::Failed;
     }

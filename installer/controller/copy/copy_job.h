@@ -56,6 +56,8 @@ class CopyDestination : public CopyPlugIn {
     virtual bool Open() = 0;
     virtual bool Close() = 0;
     virtual bool Write(const std::uint8_t* buffer, std::int32_t count) = 0;
+    // Dates the open file: creation, last access and last write.
+    virtual bool SetTimeStamp(const SystemTime& time) = 0;
     // Takes back what an attempt that did not complete wrote, the file closed or not.
     virtual void Abandon() = 0;
     // Reports the finished file to the job's log.

@@ -6,6 +6,16 @@ namespace aw {
 
 namespace {
 
+SystemTime FromSystem(const SYSTEMTIME& t) {
+    return {t.wYear, t.wMonth,  t.wDayOfWeek, t.wDay,
+            t.wHour, t.wMinute, t.wSecond,    t.wMilliseconds};
+}
+
+SYSTEMTIME ToSystem(const SystemTime& t) {
+    return {t.wYear, t.wMonth,  t.wDayOfWeek, t.wDay,
+            t.wHour, t.wMinute, t.wSecond,    t.wMilliseconds};
+}
+
 // Owns a file handle; closed at the latest when destroyed.
 class Win32File : public OpenFile {
   public:
@@ -36,6 +46,14 @@ class Win32File : public OpenFile {
         return size;
     }
     bool SetEnd() override { return SetEndOfFile(handle_) != FALSE; }
+    bool SetTimeStamp(const SystemTime& time) override {
+        const SYSTEMTIME system = ToSystem(time);
+        FILETIME local;
+        FILETIME universal;
+        return SystemTimeToFileTime(&system, &local) &&
+               LocalFileTimeToFileTime(&local, &universal) &&
+               SetFileTime(handle_, &universal, &universal, &universal);
+    }
     bool Close() override {
         if (handle_ == INVALID_HANDLE_VALUE) {
             return true;
@@ -57,16 +75,6 @@ std::unique_ptr<OpenFile> Open(const std::string& path, DWORD access, DWORD shar
         return nullptr;
     }
     return std::make_unique<Win32File>(handle);
-}
-
-SystemTime FromSystem(const SYSTEMTIME& t) {
-    return {t.wYear, t.wMonth,  t.wDayOfWeek, t.wDay,
-            t.wHour, t.wMinute, t.wSecond,    t.wMilliseconds};
-}
-
-SYSTEMTIME ToSystem(const SystemTime& t) {
-    return {t.wYear, t.wMonth,  t.wDayOfWeek, t.wDay,
-            t.wHour, t.wMinute, t.wSecond,    t.wMilliseconds};
 }
 
 // What the directory says about one file (a query that Windows 95 already offers); false when
@@ -128,22 +136,6 @@ std::optional<SystemTime> Win32FileSystem::LastWriteTime(const std::string& path
         return std::nullopt;
     }
     return FromSystem(time);
-}
-
-bool Win32FileSystem::SetTimeStamp(const std::string& path, const SystemTime& time) {
-    const SYSTEMTIME system = ToSystem(time);
-    FILETIME local;
-    FILETIME universal;
-    if (!SystemTimeToFileTime(&system, &local) || !LocalFileTimeToFileTime(&local, &universal)) {
-        return false;
-    }
-    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    const bool set = SetFileTime(handle, &universal, &universal, &universal) != 0;
-    return CloseHandle(handle) && set;
 }
 
 std::unique_ptr<OpenFile> Win32FileSystem::OpenForReading(const std::string& path) {

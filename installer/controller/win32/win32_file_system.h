@@ -11,7 +11,6 @@ class Win32FileSystem : public FileSystem {
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     std::optional<std::uint32_t> FileSize(const std::string& path) override;
     std::optional<SystemTime> LastWriteTime(const std::string& path) override;
-    bool SetTimeStamp(const std::string& path, const SystemTime& time) override;
 
     std::unique_ptr<OpenFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OpenFile> Create(const std::string& path) override;

@@ -38,6 +38,9 @@ class FaultyFile : public OpenFile {
         return plan_.Fails() ? std::nullopt : file_->Size();
     }
     bool SetEnd() override { return !plan_.Fails() && file_->SetEnd(); }
+    bool SetTimeStamp(const SystemTime& time) override {
+        return !plan_.Fails() && file_->SetTimeStamp(time);
+    }
     bool Close() override { return !plan_.Fails() && file_->Close(); }
 
   private:
@@ -57,9 +60,6 @@ class FaultyFileSystem : public MemoryFileSystem {
     }
     std::optional<std::uint32_t> FileSize(const std::string& path) override {
         return plan_.Fails() ? std::nullopt : MemoryFileSystem::FileSize(path);
-    }
-    bool SetTimeStamp(const std::string& path, const SystemTime& time) override {
-        return !plan_.Fails() && MemoryFileSystem::SetTimeStamp(path, time);
     }
     std::unique_ptr<OpenFile> OpenForReading(const std::string& path) override {
         return Wrapped(plan_.Fails() ? nullptr : MemoryFileSystem::OpenForReading(path));

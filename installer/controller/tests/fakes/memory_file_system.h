@@ -102,14 +102,6 @@ class MemoryFileSystem : public FileSystem {
         }
         return found->second.Time;
     }
-    bool SetTimeStamp(const std::string& path, const SystemTime& time) override {
-        const auto found = nodes_.find(Key(path));
-        if (found == nodes_.end()) {
-            return false;
-        }
-        found->second.Time = time;
-        return true;
-    }
     std::unique_ptr<OpenFile> OpenForReading(const std::string& path) override {
         const auto found = nodes_.find(Key(path));
         if (found == nodes_.end() || found->second.Directory) {
@@ -258,6 +250,10 @@ class MemoryFileSystem : public FileSystem {
         }
         bool SetEnd() override {
             node_.Bytes.resize(std::min(position_, node_.Bytes.size()));
+            return true;
+        }
+        bool SetTimeStamp(const SystemTime& time) override {
+            node_.Time = time;
             return true;
         }
         bool Close() override { return true; }
