@@ -172,7 +172,9 @@ void InstallController::ShowBanner(BannerKind kind) {
         CheckFailed("ICTRLLER", __LINE__);
         return;
     }
-    system_.windows.ShowBanner(slot, productName_, Text(kBannerTexts[slot]));
+    if (!unattended_) {
+        system_.windows.ShowBanner(slot, productName_, Text(kBannerTexts[slot]));
+    }
 }
 
 void InstallController::HideBanner(BannerKind kind) {
@@ -180,7 +182,9 @@ void InstallController::HideBanner(BannerKind kind) {
 }
 
 void InstallController::ShowMessageWindow(const MessageWindowRequest& request) {
-    system_.windows.ShowBanner(kMessageWindowSlot, request.Title, request.Text);
+    if (!unattended_) {
+        system_.windows.ShowBanner(kMessageWindowSlot, request.Title, request.Text);
+    }
 }
 
 void InstallController::HideMessageWindow() {

@@ -138,7 +138,7 @@ void InstallController::ShowGauge() {
 }
 
 void InstallController::ShowBillboardForProgress() {
-    const std::int32_t count = BillboardCount();
+    const std::int32_t count = unattended_ ? 0 : BillboardCount();
     if (count == 0) {
         return;
     }
@@ -177,7 +177,7 @@ bool InstallController::BeginProgress(std::int32_t, std::int32_t, std::int32_t) 
     gauge_.Reset(total);
     billboard_ = -1;
     shownPercent_ = -1;
-    system_.windows.ShowProgressWindow(true);
+    system_.windows.ShowProgressWindow(!unattended_);
     ShowGauge();
     return true;
 }

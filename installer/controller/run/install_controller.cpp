@@ -130,21 +130,10 @@ std::int32_t InstallController::RunInstallation() {
     }
     installer_.SetSilent(false);
     OpenLog();
-    if (!CreateInstallScreen()) {
-        ReportFormatted(message::kNoScreen);
+    if (!OpenWindows()) {
         TearDown();
         return result::kFailed;
     }
-    installScreenCreated_ = true;
-    system_.windows.LoadProgramIcon(JoinPath(ownDirectory_, "awmain.ico"));
-    programIconLoaded_ = true;
-    if (!system_.windows.CreateIconWindow(Text(AW_TXT_ICON_WINDOW_TITLE))) {
-        ReportFormatted(message::kNoIconWindow);
-        TearDown();
-        return result::kFailed;
-    }
-    iconWindowCreated_ = true;
-    system_.windows.SetIconWindowTitle(productName_);
     selection_.assign(static_cast<std::size_t>(std::max(EventCount(), 0)), true);
     system_.windows.OpenHelp(LanguageFile(".hlp"));
     helpOpen_ = true;
@@ -155,6 +144,28 @@ std::int32_t InstallController::RunInstallation() {
     TearDown();
     fileReplacedAtRestart_ = fileReplacedAtRestart_ || installer_.FileReplacedAtRestart();
     return StatusAfterScript(status, fileReplacedAtRestart_);
+}
+
+// An unattended run shows no windows: nobody is there to look at them, and a silent
+// installation is expected to stay out of sight (and is the quicker for it).
+bool InstallController::OpenWindows() {
+    if (unattended_) {
+        return true;
+    }
+    if (!CreateInstallScreen()) {
+        ReportFormatted(message::kNoScreen);
+        return false;
+    }
+    installScreenCreated_ = true;
+    system_.windows.LoadProgramIcon(JoinPath(ownDirectory_, "awmain.ico"));
+    programIconLoaded_ = true;
+    if (!system_.windows.CreateIconWindow(Text(AW_TXT_ICON_WINDOW_TITLE))) {
+        ReportFormatted(message::kNoIconWindow);
+        return false;
+    }
+    iconWindowCreated_ = true;
+    system_.windows.SetIconWindowTitle(productName_);
+    return true;
 }
 
 void InstallController::TearDown() {

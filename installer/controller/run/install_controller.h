@@ -181,6 +181,8 @@ class InstallController : public ControllerServices,
   private:
     // The run's sixteen steps; the status before the finish.
     std::int32_t RunInstallation();
+    // The install screen and the icon window; false after the failure's message.
+    bool OpenWindows();
     // Puts down what the run set up, newest first.
     void TearDown();
     bool CopyAuxiliaryFiles();

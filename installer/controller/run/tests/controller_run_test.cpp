@@ -58,6 +58,28 @@ TEST_F(ControllerTest, ARunGoesThroughItsStepsAndPutsDownWhatItSetUp) {
     EXPECT_EQ(log->Header, (LogHeader{1, 2, 0x10002, 3, 100, "Line Wink"}));
 }
 
+TEST_F(ControllerTest, AnUnattendedRunShowsNoWindowButDoesItsWork) {
+    Setting("u", "1");
+    script.EventSizes = {1, 2, 3};
+    script.Billboards = 2;
+    bool progressShown = true;
+    script.Events = [&](InstallController& controller) {
+        controller.BeginProgress(0, 0, 0);
+        progressShown = windows.ProgressShown;
+        controller.ShowBanner(BannerKind::First);
+        controller.ShowMessageWindow({0, 0, 0, "Title", "Text"});
+        controller.EndProgress();
+        return 0;
+    };
+    EXPECT_EQ(InitialiseAndRun(), 0);
+    EXPECT_FALSE(progressShown);
+    EXPECT_EQ(host.ShownBillboard, -1);
+    EXPECT_EQ(host.Calls, (Strings{"run script", "unload"}));
+    EXPECT_EQ(windows.Calls, (Strings{"language C:\\SETUP\\awenu.dll", "help C:\\SETUP\\awenu.hlp",
+                                      "close help"}));
+    EXPECT_EQ(Ini(files, "C:\\SETUP\\awmain.ini", "r"), "0");
+}
+
 TEST_F(ControllerTest, EachFailingStepSaysWhyAndUndoesWhatCameBefore) {
     ASSERT_TRUE(host.Initialise());
     script.Files.push_back(DistributionEntry{0, 1, 1, 0, 0, 3, 3, "MISSING.DLL", {}});
