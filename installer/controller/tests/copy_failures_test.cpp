@@ -47,8 +47,22 @@ class CopyFailureTest : public ::testing::Test {
         EXPECT_TRUE(world.log.Payloads().empty());
     }
 
+    // Installs the stored file `name` from the media and stops at the gauge's second step.
+    void AbortAtTheGauge(const std::string& name) {
+        world.files.AddFile("D:\\" + name, Bytes(100000, 1));
+        request.SourceKind = 1;
+        entry.Name = name;
+        entry.Size = entry.StoredSize = 100000;
+        request.Entry = &entry;
+        world.progress.StopAfterSteps = 2;
+        world.installer.InstallFile(request);
+        EXPECT_EQ(request.State, FileState::Aborted);
+        ExpectOldFileAlone();
+    }
+
     CopyWorld world;
     FileRequest request;
+    DistributionEntry entry;
     std::vector<std::uint8_t> old = Bytes(5000, 9);
 };
 
@@ -62,16 +76,7 @@ TEST_F(CopyFailureTest, ACompressedSourceCutShortLeavesTheOldFile) {
 }
 
 TEST_F(CopyFailureTest, AnAbortAtTheGaugeLeavesTheOldFile) {
-    world.files.AddFile("D:\\F.DLL", Bytes(100000, 1));
-    request.SourceKind = 1;
-    DistributionEntry entry;
-    entry.Name = "F.DLL";
-    entry.Size = entry.StoredSize = 100000;
-    request.Entry = &entry;
-    world.progress.StopAfterSteps = 2;
-    world.installer.InstallFile(request);
-    EXPECT_EQ(request.State, FileState::Aborted);
-    ExpectOldFileAlone();
+    AbortAtTheGauge("F.DLL");
 }
 
 // A file new to the machine is written in its place; what a failure or an abort wrote there is
@@ -88,16 +93,7 @@ TEST_F(CopyFailureTest, ANewFileThatFailsOrIsAbortedLeavesNothing) {
     EXPECT_FALSE(presentAtRetry);
     ExpectOldFileAlone();
 
-    world.files.AddFile("D:\\N.DLL", Bytes(100000, 1));
-    request.SourceKind = 1;
-    DistributionEntry entry;
-    entry.Name = "N.DLL";
-    entry.Size = entry.StoredSize = 100000;
-    request.Entry = &entry;
-    world.progress.StopAfterSteps = 2;
-    world.installer.InstallFile(request);
-    EXPECT_EQ(request.State, FileState::Aborted);
-    ExpectOldFileAlone();
+    AbortAtTheGauge("N.DLL");
 }
 
 TEST_F(CopyFailureTest, AReadOnlyOldFileIsReplacedWholeOrKept) {
