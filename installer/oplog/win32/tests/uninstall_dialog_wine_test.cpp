@@ -14,14 +14,20 @@ constexpr char kConfirmTitle[] = "Confirm Uninstall";
 constexpr char kQuitTitle[] = "Uninstall Incomplete";
 constexpr char kQuestionTitle[] = "Question";
 
-// The top-level window of that title, waited for up to 30 seconds.
+// The top-level window of that title once it shows, waited for up to 30 seconds. A dialog is
+// found as soon as it exists, but its controls are filled in before it shows.
 HWND WaitForWindow(const char* title) {
     const DWORD start = GetTickCount();
-    HWND window = nullptr;
-    while ((window = FindWindowA(nullptr, title)) == nullptr && GetTickCount() - start < 30000) {
+    for (;;) {
+        HWND window = FindWindowA(nullptr, title);
+        if (window != nullptr && IsWindowVisible(window)) {
+            return window;
+        }
+        if (GetTickCount() - start >= 30000) {
+            return nullptr;
+        }
         Sleep(50);
     }
-    return window;
 }
 
 std::string ItemText(HWND dialog, int id) {
