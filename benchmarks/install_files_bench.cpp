@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmarks/directory_walk.h"
 #include "installer/controller/install_paths.h"
 #include "installer/controller/installer.h"
 #include "installer/controller/win32/pending_messages.h"
@@ -34,33 +35,15 @@ namespace {
 
 constexpr char kList[] = "files.lst";
 
-// Every file below `directory`, as paths relative to it.
-void ListFiles(const std::string& directory, const std::string& prefix,
-               std::vector<std::string>& names) {
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") {
-            continue;
-        }
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            ListFiles(directory + "\\" + name, prefix + name + "\\", names);
-        } else {
-            names.push_back(prefix + name);
-        }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-}
-
 // Packs the files with the packer, all on one disk under their own names, and lists where each
 // went together with the path below the destination it is installed to.
 int Pack(const std::string& from, const std::string& media) {
     std::vector<std::string> names;
-    ListFiles(from, "", names);
+    WalkTree(from, [&](const std::string& path, bool folder) {
+        if (!folder) {
+            names.push_back(path.substr(from.size() + 1));
+        }
+    });
     std::vector<PackInput> inputs;
     for (const std::string& name : names) {
         inputs.push_back({JoinPath(from, name), "", true, false});

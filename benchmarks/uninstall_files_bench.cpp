@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "benchmarks/directory_walk.h"
 #include "installer/oplog/log_encoding.h"
 #include "installer/oplog/operation_log.h"
 #include "installer/oplog/uninstall/uninstall_controller.h"
@@ -28,23 +29,13 @@ namespace {
 // Records every directory before what it holds, as the copy creates them.
 void RecordTree(const std::string& directory, LogSink& log) {
     log.DirectoryCreated(directory);
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") {
-            continue;
-        }
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            RecordTree(directory + "\\" + name, log);
+    WalkTree(directory, [&](const std::string& path, bool folder) {
+        if (folder) {
+            log.DirectoryCreated(path);
         } else {
-            log.FileCreated(directory + "\\" + name);
+            log.FileCreated(path);
         }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    });
 }
 
 class StderrReport : public ErrorReport {

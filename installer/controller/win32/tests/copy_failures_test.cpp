@@ -26,9 +26,7 @@ using testing::Put;
 class CopyFailuresTest : public ::testing::Test, protected testing::Win32InstallerRig {
   protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        root = std::string(temp) + "awfail" + std::to_string(GetCurrentProcessId()) + "_" +
+        root = testing::TestFolder("awfail") + "_" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(root);
         fs::create_directories(root + "\\app");

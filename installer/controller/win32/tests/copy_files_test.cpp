@@ -35,9 +35,7 @@ using testing::ProgramDirectory;
 class CopyFilesTest : public ::testing::Test, protected testing::Win32InstallerRig {
   protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        root = std::string(temp) + "awcopy" + std::to_string(GetCurrentProcessId()) + "_" +
+        root = testing::TestFolder("awcopy") + "_" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(root);
         fs::create_directories(root);

@@ -17,6 +17,13 @@ namespace aw::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// A folder of this test program's own in the temporary folder: `name` and the process number.
+inline std::string TestFolder(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    return std::string(temp) + name + std::to_string(GetCurrentProcessId());
+}
+
 // Bytes that compress badly, the same for the same seed.
 inline Bytes Noise(std::size_t size, std::uint32_t seed) {
     Bytes bytes(size);

@@ -53,9 +53,7 @@ class MediumLauncher : public Win32LauncherSystem {
 class LauncherWineTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        root = std::string(temp) + "awlaunch" + std::to_string(GetCurrentProcessId());
+        root = testing::TestFolder("awlaunch");
         medium = root + "\\DISK001";
         fs::remove_all(root);
         fs::create_directories(medium);

@@ -39,9 +39,7 @@ bool WaitForGone(const std::string& path) {
 class MovexeWineTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        root = std::string(temp) + "awmovexe" + std::to_string(GetCurrentProcessId());
+        root = testing::TestFolder("awmovexe");
         fs::remove_all(root);
         fs::create_directories(root + "\\back");
         fs::create_directories(root + "\\stage");

@@ -22,9 +22,7 @@ using aw::testing::RunAndWait;
 class AwmainWineTest : public ::testing::Test {
   protected:
     AwmainWineTest() {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        root = std::string(temp) + "awmain" + std::to_string(GetCurrentProcessId());
+        root = testing::TestFolder("awmain");
         work = root + "\\work";
         CreateDirectoryA(root.c_str(), nullptr);
         CreateDirectoryA(work.c_str(), nullptr);

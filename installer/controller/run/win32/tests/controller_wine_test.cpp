@@ -81,9 +81,7 @@ std::string Profile(const std::string& file, const char* key) {
 class ControllerWineTest : public ::testing::Test {
   protected:
     ControllerWineTest() {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        root = std::string(temp) + "awctrl" + std::to_string(GetCurrentProcessId());
+        root = testing::TestFolder("awctrl");
         own = root + "\\work";
         CreateDirectoryA(root.c_str(), nullptr);
         CreateDirectoryA(own.c_str(), nullptr);

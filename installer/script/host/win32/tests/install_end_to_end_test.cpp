@@ -100,9 +100,7 @@ InstallFileList Files(std::initializer_list<std::int32_t> positions) {
 class ScriptInstallationTest : public ::testing::Test {
   protected:
     ScriptInstallationTest() {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        root = std::string(temp) + "awe2e" + std::to_string(GetCurrentProcessId());
+        root = testing::TestFolder("awe2e");
         target = root + "\\target";
         for (const std::string& folder : {root, root + "\\src", root + "\\media"}) {
             CreateDirectoryA(folder.c_str(), nullptr);
