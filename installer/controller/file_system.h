@@ -74,6 +74,8 @@ class FileSystem {
     virtual std::unique_ptr<OpenFile> OpenForReading(const std::string& path) = 0;
     // Creates the file, or empties it when it exists.
     virtual std::unique_ptr<OpenFile> Create(const std::string& path) = 0;
+    // Creates the file only where nothing of its name stands.
+    virtual std::unique_ptr<OpenFile> CreateNew(const std::string& path) = 0;
     // Opens an existing file for writing, at its start.
     virtual std::unique_ptr<OpenFile> OpenForWriting(const std::string& path) = 0;
 

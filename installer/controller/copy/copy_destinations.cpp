@@ -5,7 +5,16 @@
 namespace aw {
 
 bool CreateDestination::Open() {
-    file_ = Job().Owner().Services().files.Create(Job().WritePath());
+    FileSystem& files = Job().Owner().Services().files;
+    occupied_ = false;
+    if (Job().TemporaryMode) {
+        file_ = files.Create(Job().TemporaryPath);
+        return file_ != nullptr;
+    }
+    // Created only where there is none: then it is the job's own to take back on a failure,
+    // and the folder is searched once for the name, not again by a look beforehand.
+    file_ = files.CreateNew(Job().DestinationPath);
+    occupied_ = !file_ && files.Attributes(Job().DestinationPath).has_value();
     return file_ != nullptr;
 }
 

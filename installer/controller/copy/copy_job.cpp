@@ -87,16 +87,14 @@ void CopyJob::Attempt() {
             case Verdict::Write:
                 break;
         }
-        // A new file is written beside an old one, which stays until the new one is whole.
-        // Where there is none, the file is written in its place at once: a failed copy takes
-        // back what it wrote there.
-        if (!plugIns_.Destination->KeepsExistingFile() &&
-            installer_.Services().files.Attributes(DestinationPath)) {
-            CopyThroughTemporary(false);
-            return;
-        }
     }
     CopyDirect();
+    // Where there was no file, the new one was written in its place at once (a failed copy took
+    // back what it wrote there). Beside an old one it is written under a temporary name, and the
+    // old one stays until the new one is whole.
+    if (!TemporaryMode && plugIns_.Destination->FoundOccupied()) {
+        CopyThroughTemporary(false);
+    }
 }
 
 void CopyJob::CopyDirect() {

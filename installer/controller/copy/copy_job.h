@@ -52,8 +52,11 @@ class CopyCriterion : public CopyPlugIn {
 
 class CopyDestination : public CopyPlugIn {
   public:
-    // Opens the job's write path.
+    // Opens the job's write path. Outside temporary mode a destination that does not keep the
+    // existing file creates the file only where nothing of its name stands.
     virtual bool Open() = 0;
+    // The last Open failed only because something of the destination's name stands there.
+    virtual bool FoundOccupied() const = 0;
     virtual bool Close() = 0;
     virtual bool Write(const std::uint8_t* buffer, std::int32_t count) = 0;
     // Dates the open file: creation, last access and last write.

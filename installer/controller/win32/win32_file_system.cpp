@@ -146,6 +146,10 @@ std::unique_ptr<OpenFile> Win32FileSystem::Create(const std::string& path) {
     return Open(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS);
 }
 
+std::unique_ptr<OpenFile> Win32FileSystem::CreateNew(const std::string& path) {
+    return Open(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW);
+}
+
 std::unique_ptr<OpenFile> Win32FileSystem::OpenForWriting(const std::string& path) {
     return Open(path, GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
 }

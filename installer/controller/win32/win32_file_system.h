@@ -14,6 +14,7 @@ class Win32FileSystem : public FileSystem {
 
     std::unique_ptr<OpenFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OpenFile> Create(const std::string& path) override;
+    std::unique_ptr<OpenFile> CreateNew(const std::string& path) override;
     std::unique_ptr<OpenFile> OpenForWriting(const std::string& path) override;
 
     bool RemoveFile(const std::string& path) override;

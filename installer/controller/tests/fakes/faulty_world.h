@@ -67,6 +67,9 @@ class FaultyFileSystem : public MemoryFileSystem {
     std::unique_ptr<OpenFile> Create(const std::string& path) override {
         return Wrapped(plan_.Fails() ? nullptr : MemoryFileSystem::Create(path));
     }
+    std::unique_ptr<OpenFile> CreateNew(const std::string& path) override {
+        return Wrapped(plan_.Fails() ? nullptr : MemoryFileSystem::CreateNew(path));
+    }
     std::unique_ptr<OpenFile> OpenForWriting(const std::string& path) override {
         return Wrapped(plan_.Fails() ? nullptr : MemoryFileSystem::OpenForWriting(path));
     }

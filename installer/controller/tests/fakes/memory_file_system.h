@@ -117,6 +117,9 @@ class MemoryFileSystem : public FileSystem {
         AddFile(path, std::vector<std::uint8_t>{});
         return std::make_unique<MemoryFile>(*this, At(path));
     }
+    std::unique_ptr<OpenFile> CreateNew(const std::string& path) override {
+        return Has(path) ? nullptr : MemoryFileSystem::Create(path);
+    }
     std::unique_ptr<OpenFile> OpenForWriting(const std::string& path) override {
         if (!Has(path) || IsInUse(path) || At(path).Directory) {
             return nullptr;

@@ -180,6 +180,22 @@ TEST_F(CopyFilesTest, WithoutRestartMovesWininitGetsTheShortPaths) {
     WritePrivateProfileStringA("rename", nullptr, nullptr, wininit.c_str());
 }
 
+// The file is created only where none of its name stands, whatever the case of the letters: an
+// old one is replaced, never joined by a second.
+TEST_F(CopyFilesTest, AnOldFileNamedInOtherLettersIsReplacedNotJoined) {
+    fs::create_directories(In("app"));
+    Put(In("new.dat"), Noise(900, 1));
+    Put(In("app\\old.dat"), Noise(300, 2));
+    FileRequest request;
+    request.SourceKind = 1;
+    request.SourcePath = In("new.dat");
+    request.DestinationPath = In("app\\OLD.DAT");
+    installer.InstallFile(request);
+    EXPECT_EQ(request.State, FileState::Installed);
+    EXPECT_EQ(std::distance(fs::directory_iterator(In("app")), fs::directory_iterator()), 1);
+    EXPECT_EQ(Get(In("app\\old.dat")), Noise(900, 1));
+}
+
 TEST_F(CopyFilesTest, SizeCriterionWithAnEqualSizeAndComparisonThreeSkips) {
     Put(In("new.dat"), Noise(777, 1));
     Put(In("old.dat"), Noise(777, 2));
