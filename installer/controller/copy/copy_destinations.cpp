@@ -6,7 +6,6 @@ namespace aw {
 
 bool CreateDestination::Open() {
     FileSystem& files = Job().Owner().Services().files;
-    occupied_ = false;
     if (Job().TemporaryMode) {
         file_ = files.Create(Job().TemporaryPath);
         return file_ != nullptr;
@@ -14,7 +13,7 @@ bool CreateDestination::Open() {
     // Created only where there is none: then it is the job's own to take back on a failure,
     // and the folder is searched once for the name, not again by a look beforehand.
     file_ = files.CreateNew(Job().DestinationPath);
-    occupied_ = !file_ && files.Attributes(Job().DestinationPath).has_value();
+    Job().DestinationOccupied = !file_ && files.Attributes(Job().DestinationPath).has_value();
     return file_ != nullptr;
 }
 

@@ -14,7 +14,6 @@ namespace aw {
 class CreateDestination : public CopyDestination {
   public:
     bool Open() override;
-    bool FoundOccupied() const override { return occupied_; }
     bool Close() override;
     bool Write(const std::uint8_t* buffer, std::int32_t count) override;
     bool SetTimeStamp(const SystemTime& time) override;
@@ -26,9 +25,6 @@ class CreateDestination : public CopyDestination {
 
   protected:
     std::unique_ptr<OpenFile> file_;
-
-  private:
-    bool occupied_ = false;
 };
 
 class AppendDestination : public CreateDestination {

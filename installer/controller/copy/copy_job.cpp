@@ -92,7 +92,7 @@ void CopyJob::Attempt() {
     // Where there was no file, the new one was written in its place at once (a failed copy took
     // back what it wrote there). Beside an old one it is written under a temporary name, and the
     // old one stays until the new one is whole.
-    if (!TemporaryMode && plugIns_.Destination->FoundOccupied()) {
+    if (!TemporaryMode && DestinationOccupied) {
         CopyThroughTemporary(false);
     }
 }
@@ -104,6 +104,7 @@ void CopyJob::CopyDirect() {
 // Anything but a whole, closed and dated file is taken back by the destination.
 void CopyJob::Copy(CopySource& source, bool reportProgress) {
     State = FileState::Failed;
+    DestinationOccupied = false;
     if (!source.Open()) {
         return;
     }

@@ -53,10 +53,9 @@ class CopyCriterion : public CopyPlugIn {
 class CopyDestination : public CopyPlugIn {
   public:
     // Opens the job's write path. Outside temporary mode a destination that does not keep the
-    // existing file creates the file only where nothing of its name stands.
+    // existing file creates the file only where nothing of its name stands; where something
+    // does, it fails and sets the job's DestinationOccupied.
     virtual bool Open() = 0;
-    // The last Open failed only because something of the destination's name stands there.
-    virtual bool FoundOccupied() const = 0;
     virtual bool Close() = 0;
     virtual bool Write(const std::uint8_t* buffer, std::int32_t count) = 0;
     // Dates the open file: creation, last access and last write.
@@ -124,6 +123,9 @@ class CopyJob {
     bool ForceTemporary = false;
     bool ReplacedAtRestart = false;
     bool TemporaryMode = false;
+    // The last copy did not open its destination only because something of its name stands
+    // there.
+    bool DestinationOccupied = false;
     std::string DestinationPath;
     std::string TemporaryPath;
     // Local time.
