@@ -10,10 +10,13 @@ set(LW_SHIPPED_TARGETS
     awenu aweng awdeu awfra
 )
 
+# `shipped` builds just these (the 32-bit build is compiled only, and only what users get).
 if(WIN32)
+    add_custom_target(shipped)
     foreach(target IN LISTS LW_SHIPPED_TARGETS)
         if(TARGET ${target})
             target_link_options(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-s>)
+            add_dependencies(shipped ${target})
         endif()
     endforeach()
 endif()
