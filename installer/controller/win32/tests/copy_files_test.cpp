@@ -44,6 +44,15 @@ class CopyFilesTest : public ::testing::Test, protected testing::Win32InstallerR
 
     std::string In(const std::string& name) const { return root + "\\" + name; }
 
+    // A plain file copied as it is from `source` to `destination`.
+    static FileRequest PlainCopy(const std::string& source, const std::string& destination) {
+        FileRequest request;
+        request.SourceKind = 1;
+        request.SourcePath = source;
+        request.DestinationPath = destination;
+        return request;
+    }
+
     std::string root;
 };
 
@@ -121,10 +130,7 @@ TEST_F(CopyFilesTest, AFileHeldOpenElsewhereIsWrittenBesideItAndQueuedForTheRest
     const Holder holder(In("app\\F.DLL"));
     ASSERT_TRUE(holder.Holding());
 
-    FileRequest request;
-    request.SourceKind = 1;
-    request.SourcePath = In("source.dll");
-    request.DestinationPath = In("app\\F.DLL");
+    FileRequest request = PlainCopy(In("source.dll"), In("app\\F.DLL"));
     request.InUsePolicy = 1;
     installer.InstallFile(request);
 
@@ -161,10 +167,7 @@ TEST_F(CopyFilesTest, WithoutRestartMovesWininitGetsTheShortPaths) {
     const Holder holder(destination);
     ASSERT_TRUE(holder.Holding());
 
-    FileRequest request;
-    request.SourceKind = 1;
-    request.SourcePath = In("source.dll");
-    request.DestinationPath = destination;
+    FileRequest request = PlainCopy(In("source.dll"), destination);
     request.InUsePolicy = 1;
     old.InstallFile(request);
 
@@ -186,10 +189,7 @@ TEST_F(CopyFilesTest, AnOldFileNamedInOtherLettersIsReplacedNotJoined) {
     fs::create_directories(In("app"));
     Put(In("new.dat"), Noise(900, 1));
     Put(In("app\\old.dat"), Noise(300, 2));
-    FileRequest request;
-    request.SourceKind = 1;
-    request.SourcePath = In("new.dat");
-    request.DestinationPath = In("app\\OLD.DAT");
+    FileRequest request = PlainCopy(In("new.dat"), In("app\\OLD.DAT"));
     installer.InstallFile(request);
     EXPECT_EQ(request.State, FileState::Installed);
     EXPECT_EQ(std::distance(fs::directory_iterator(In("app")), fs::directory_iterator()), 1);
@@ -199,10 +199,7 @@ TEST_F(CopyFilesTest, AnOldFileNamedInOtherLettersIsReplacedNotJoined) {
 TEST_F(CopyFilesTest, SizeCriterionWithAnEqualSizeAndComparisonThreeSkips) {
     Put(In("new.dat"), Noise(777, 1));
     Put(In("old.dat"), Noise(777, 2));
-    FileRequest request;
-    request.SourceKind = 1;
-    request.SourcePath = In("new.dat");
-    request.DestinationPath = In("old.dat");
+    FileRequest request = PlainCopy(In("new.dat"), In("old.dat"));
     request.Criterion = 6;
     request.Comparison = 3;
     installer.InstallFile(request);
@@ -229,10 +226,7 @@ TEST_F(CopyFilesTest, TheVersionCriterionReadsBothLibrariesVersionResources) {
     EXPECT_FALSE(versions.Version(In("nothing.dll")));
 
     fs::copy_file(two, In("LIB.DLL"));
-    FileRequest request;
-    request.SourceKind = 1;
-    request.SourcePath = one;
-    request.DestinationPath = In("LIB.DLL");
+    FileRequest request = PlainCopy(one, In("LIB.DLL"));
     request.Criterion = 3;
     installer.InstallFile(request);  // older over newer: skipped
     EXPECT_EQ(request.State, FileState::Skipped);
@@ -250,11 +244,8 @@ TEST_F(CopyFilesTest, TheVersionCriterionReadsBothLibrariesVersionResources) {
 TEST_F(CopyFilesTest, SharedDllsAreCountedOnlyInTheSystemDirectory) {
     const std::string system = files.SystemDirectory() + "\\awcopy_shared.dll";
     Put(In("shared.dll"), Noise(10, 1));
-    FileRequest request;
-    request.SourceKind = 1;
-    request.SourcePath = In("shared.dll");
+    FileRequest request = PlainCopy(In("shared.dll"), system);
     request.Shared = 1;
-    request.DestinationPath = system;
     installer.InstallFile(request);
     installer.InstallFile(request);
     request.DestinationPath = In("app\\shared.dll");
